@@ -1,0 +1,7 @@
+#pragma once
+
+#if defined(KTRCORE_LIBRARY)
+#  define KTRCORE_EXPORT __attribute__((visibility("default")))
+#else
+#  define KTRCORE_EXPORT __attribute__((visibility("default")))
+#endif
