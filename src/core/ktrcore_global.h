@@ -1,7 +1,5 @@
 #pragma once
 
-#if defined(KTRCORE_LIBRARY)
-#  define KTRCORE_EXPORT __attribute__((visibility("default")))
-#else
-#  define KTRCORE_EXPORT __attribute__((visibility("default")))
-#endif
+// libktrcore is built with hidden visibility; what it shares is marked for export. With the
+// GNU toolchain the same attribute serves the library and its users.
+#define KTRCORE_EXPORT __attribute__((visibility("default")))

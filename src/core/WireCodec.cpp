@@ -1,0 +1,498 @@
+#include "WireCodec.h"
+
+#include <bit>
+#include <cstring>
+#include <limits>
+
+namespace ktr::wire {
+
+namespace {
+
+constexpr std::uint64_t kTagInt16 = 40001;
+constexpr std::uint64_t kTagDate = 40002;
+constexpr std::uint64_t kTagArray = 40003;
+
+enum Major : std::uint8_t {
+    Unsigned = 0, Negative = 1, ByteString = 2, TextString = 3, ArrayItem = 4, MapItem = 5,
+    Tag = 6, Simple = 7,
+};
+
+void putHead(Bytes &out, std::uint8_t major, std::uint64_t value)
+{
+    const std::uint8_t m = static_cast<std::uint8_t>(major << 5);
+    if (value < 24) {
+        out.push_back(static_cast<std::uint8_t>(m | value));
+        return;
+    }
+    int bytes;
+    std::uint8_t info;
+    if (value <= 0xff) { bytes = 1; info = 24; }
+    else if (value <= 0xffff) { bytes = 2; info = 25; }
+    else if (value <= 0xffffffffu) { bytes = 4; info = 26; }
+    else { bytes = 8; info = 27; }
+    out.push_back(static_cast<std::uint8_t>(m | info));
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void putInt(Bytes &out, std::int64_t v)
+{
+    if (v >= 0)
+        putHead(out, Unsigned, static_cast<std::uint64_t>(v));
+    else
+        putHead(out, Negative, static_cast<std::uint64_t>(-1 - v));
+}
+
+void putDouble(Bytes &out, double d)
+{
+    out.push_back(0xfb);
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(d);
+    for (int i = 7; i >= 0; --i)
+        out.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+}
+
+void putString(Bytes &out, std::uint8_t major, const std::string &s)
+{
+    putHead(out, major, s.size());
+    out.insert(out.end(), s.begin(), s.end());
+}
+
+bool validUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        int extra;
+        std::uint32_t cp;
+        if (c < 0x80) { ++i; continue; }
+        if ((c & 0xe0) == 0xc0) { extra = 1; cp = c & 0x1f; }
+        else if ((c & 0xf0) == 0xe0) { extra = 2; cp = c & 0x0f; }
+        else if ((c & 0xf8) == 0xf0) { extra = 3; cp = c & 0x07; }
+        else return false;
+        if (i + static_cast<std::size_t>(extra) >= s.size())
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xc0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3f);
+        }
+        if ((extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) ||
+            cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
+            return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+class Decoder {
+public:
+    Decoder(std::span<const std::uint8_t> in, const Limits &limits) : m_in(in), m_limits(limits)
+    {
+        if (in.size() > limits.maxFrameBytes)
+            throw WireError("Message larger than the allowed size");
+    }
+
+    bool atEnd() const { return m_pos == m_in.size(); }
+    void expectEnd() const
+    {
+        if (!atEnd())
+            throw WireError("Unexpected bytes after the end of the message");
+    }
+
+    struct Head {
+        std::uint8_t major;
+        std::uint8_t info;
+        std::uint64_t value;
+    };
+
+    Head head()
+    {
+        const std::uint8_t b = byte();
+        Head h{static_cast<std::uint8_t>(b >> 5), static_cast<std::uint8_t>(b & 0x1f), 0};
+        if (h.info < 24) {
+            h.value = h.info;
+        } else if (h.info <= 27) {
+            const int n = 1 << (h.info - 24);
+            need(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i)
+                h.value = (h.value << 8) | m_in[m_pos++];
+        } else if (h.major != Simple || h.info != 31) {
+            throw WireError("Indefinite or reserved CBOR length is not accepted");
+        }
+        return h;
+    }
+
+    Variant variant(int depth)
+    {
+        if (depth > m_limits.maxDepth)
+            throw WireError("Message nested too deeply");
+        const Head h = head();
+        switch (h.major) {
+        case Unsigned:
+            if (h.value > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+                throw WireError("Integer outside the 32-bit range");
+            return Variant(static_cast<std::int32_t>(h.value));
+        case Negative:
+            if (h.value > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+                throw WireError("Integer outside the 32-bit range");
+            return Variant(static_cast<std::int32_t>(-1 - static_cast<std::int64_t>(h.value)));
+        case ByteString:
+            return Variant::byteText(bytes(h.value));
+        case TextString: {
+            std::string s = bytes(h.value);
+            if (!validUtf8(s))
+                throw WireError("Text is not valid UTF-8");
+            return Variant(s);
+        }
+        case Tag:
+            return tagged(h.value, depth);
+        case Simple:
+            return simple(h);
+        default:
+            throw WireError("Unexpected CBOR item for a value");
+        }
+    }
+
+    std::uint64_t arrayHead()
+    {
+        const Head h = head();
+        if (h.major != ArrayItem)
+            throw WireError("Expected an array");
+        // Every element takes at least one byte: a count beyond the input is a lie.
+        if (h.value > m_in.size() - m_pos)
+            throw WireError("Array longer than the message");
+        return h.value;
+    }
+
+    std::int64_t integer()
+    {
+        const Head h = head();
+        if (h.major == Unsigned && h.value <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+            return static_cast<std::int64_t>(h.value);
+        if (h.major == Negative && h.value <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+            return -1 - static_cast<std::int64_t>(h.value);
+        throw WireError("Expected an integer");
+    }
+
+    std::string text()
+    {
+        const Head h = head();
+        if (h.major != TextString)
+            throw WireError("Expected a text");
+        std::string s = bytes(h.value);
+        if (!validUtf8(s))
+            throw WireError("Text is not valid UTF-8");
+        return s;
+    }
+
+    std::vector<Variant> variantList(int depth)
+    {
+        const std::uint64_t n = arrayHead();
+        std::vector<Variant> out;
+        out.reserve(static_cast<std::size_t>(n));
+        for (std::uint64_t i = 0; i < n; ++i)
+            out.push_back(variant(depth + 1));
+        return out;
+    }
+
+private:
+    void need(std::size_t n) const
+    {
+        if (n > m_in.size() - m_pos)
+            throw WireError("Message truncated");
+    }
+
+    std::uint8_t byte()
+    {
+        need(1);
+        return m_in[m_pos++];
+    }
+
+    std::string bytes(std::uint64_t n)
+    {
+        if (n > m_in.size() - m_pos)
+            throw WireError("Message truncated");
+        std::string s(reinterpret_cast<const char *>(m_in.data() + m_pos), static_cast<std::size_t>(n));
+        m_pos += static_cast<std::size_t>(n);
+        return s;
+    }
+
+    double float64()
+    {
+        const Head h = head();
+        if (h.major != Simple || h.info != 27)
+            throw WireError("Expected a double");
+        return std::bit_cast<double>(h.value);
+    }
+
+    Variant simple(const Head &h)
+    {
+        switch (h.info) {
+        case 20: return Variant(false);
+        case 21: return Variant(true);
+        case 22: return Variant::null();
+        case 23: return Variant();
+        case 27: return Variant(std::bit_cast<double>(h.value));
+        default: throw WireError("Unexpected CBOR simple value");
+        }
+    }
+
+    Variant tagged(std::uint64_t tag, int depth)
+    {
+        if (tag == kTagInt16) {
+            const std::int64_t v = integer();
+            if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
+                throw WireError("Integer outside the 16-bit range");
+            return Variant(static_cast<std::int16_t>(v));
+        }
+        if (tag == kTagDate)
+            return Variant::date(float64());
+        if (tag == kTagArray)
+            return array(depth);
+        throw WireError("Unknown CBOR tag " + std::to_string(tag));
+    }
+
+    Variant array(int depth)
+    {
+        if (arrayHead() != 2)
+            throw WireError("Malformed array value");
+        const std::uint64_t boundItems = arrayHead();
+        if (boundItems == 0 || boundItems % 2 != 0 || boundItems > 2 * 60)
+            throw WireError("Malformed array bounds");
+        std::vector<ArrayBound> bounds;
+        std::uint64_t total = 1;
+        for (std::uint64_t i = 0; i < boundItems; i += 2) {
+            const std::int64_t lower = integer();
+            const std::int64_t count = integer();
+            if (lower < std::numeric_limits<std::int32_t>::min() || lower > std::numeric_limits<std::int32_t>::max() ||
+                count < 0 || count > std::numeric_limits<std::int32_t>::max() ||
+                lower + count - 1 > std::numeric_limits<std::int32_t>::max())
+                throw WireError("Array bounds out of range");
+            bounds.push_back({static_cast<std::int32_t>(lower), static_cast<std::int32_t>(count)});
+            total *= static_cast<std::uint64_t>(count);
+            if (total > m_in.size())
+                throw WireError("Array larger than the message");
+        }
+        const std::uint64_t n = arrayHead();
+        if (n != total)
+            throw WireError("Array element count does not match its bounds");
+        Variant result = Variant::arrayOf(bounds);
+        std::span<Variant> elements = result.mutableElements();
+        for (std::uint64_t i = 0; i < n; ++i)
+            elements[static_cast<std::size_t>(i)] = variant(depth + 1);
+        return result;
+    }
+
+    std::span<const std::uint8_t> m_in;
+    const Limits &m_limits;
+    std::size_t m_pos = 0;
+};
+
+void encodeInto(const Variant &v, Bytes &out)
+{
+    switch (v.type()) {
+    case VarType::Empty: out.push_back(0xf7); return;
+    case VarType::Null: out.push_back(0xf6); return;
+    case VarType::Bool: out.push_back(v.toBool() ? 0xf5 : 0xf4); return;
+    case VarType::Int32: putInt(out, v.toInt()); return;
+    case VarType::Int16:
+        putHead(out, Tag, kTagInt16);
+        putInt(out, v.toInt());
+        return;
+    case VarType::Double: putDouble(out, v.toDouble()); return;
+    case VarType::Date:
+        putHead(out, Tag, kTagDate);
+        putDouble(out, v.toDouble());
+        return;
+    case VarType::WideText: putString(out, TextString, v.toString()); return;
+    case VarType::ByteText: putString(out, ByteString, v.toString()); return;
+    case VarType::Object: throw WireError("An object reference cannot be sent to the server");
+    case VarType::Array: {
+        putHead(out, Tag, kTagArray);
+        putHead(out, ArrayItem, 2);
+        const auto bounds = v.bounds();
+        putHead(out, ArrayItem, bounds.size() * 2);
+        for (const ArrayBound &b : bounds) {
+            putInt(out, b.lower);
+            putInt(out, b.count);
+        }
+        const auto elements = v.elements();
+        putHead(out, ArrayItem, elements.size());
+        for (const Variant &e : elements)
+            encodeInto(e, out);
+        return;
+    }
+    }
+    throw WireError("Unknown value type");
+}
+
+void putVariantList(Bytes &out, const std::vector<Variant> &list)
+{
+    putHead(out, ArrayItem, list.size());
+    for (const Variant &v : list)
+        encodeInto(v, out);
+}
+
+} // namespace
+
+void encodeVariant(const Variant &value, Bytes &out) { encodeInto(value, out); }
+
+Bytes encodeVariant(const Variant &value)
+{
+    Bytes out;
+    encodeInto(value, out);
+    return out;
+}
+
+Variant decodeVariant(std::span<const std::uint8_t> input, const Limits &limits)
+{
+    Decoder d(input, limits);
+    Variant v = d.variant(0);
+    d.expectEnd();
+    return v;
+}
+
+Bytes encodeCall(const CallMessage &call)
+{
+    Bytes out;
+    putHead(out, ArrayItem, 5);
+    putInt(out, static_cast<int>(MessageType::Call));
+    putInt(out, call.id);
+    putString(out, TextString, call.member);
+    putInt(out, static_cast<int>(call.kind));
+    putVariantList(out, call.args);
+    return out;
+}
+
+Bytes encodeReply(const ReplyMessage &reply)
+{
+    Bytes out;
+    if (reply.ok) {
+        putHead(out, ArrayItem, 4);
+        putInt(out, static_cast<int>(MessageType::Reply));
+        putInt(out, reply.id);
+        encodeInto(reply.result, out);
+        putVariantList(out, reply.args);
+    } else {
+        putHead(out, ArrayItem, 3);
+        putInt(out, static_cast<int>(MessageType::Error));
+        putInt(out, reply.id);
+        putString(out, TextString, reply.error);
+    }
+    return out;
+}
+
+MessageType peekMessageType(std::span<const std::uint8_t> payload)
+{
+    Decoder d(payload, Limits{});
+    const std::uint64_t n = d.arrayHead();
+    if (n < 3)
+        throw WireError("Malformed message");
+    const std::int64_t type = d.integer();
+    if (type < 1 || type > 3)
+        throw WireError("Unknown message type");
+    return static_cast<MessageType>(type);
+}
+
+CallMessage decodeCall(std::span<const std::uint8_t> payload, const Limits &limits)
+{
+    Decoder d(payload, limits);
+    if (d.arrayHead() != 5 || d.integer() != static_cast<int>(MessageType::Call))
+        throw WireError("Malformed call message");
+    CallMessage call;
+    const std::int64_t id = d.integer();
+    if (id < 0 || id > std::numeric_limits<std::uint32_t>::max())
+        throw WireError("Malformed call id");
+    call.id = static_cast<std::uint32_t>(id);
+    call.member = d.text();
+    const std::int64_t kind = d.integer();
+    if (kind < 0 || kind > 2)
+        throw WireError("Malformed call kind");
+    call.kind = static_cast<InvokeKind>(kind);
+    call.args = d.variantList(0);
+    d.expectEnd();
+    return call;
+}
+
+ReplyMessage decodeReply(std::span<const std::uint8_t> payload, const Limits &limits)
+{
+    Decoder d(payload, limits);
+    const std::uint64_t n = d.arrayHead();
+    const std::int64_t type = d.integer();
+    ReplyMessage reply;
+    const std::int64_t id = d.integer();
+    if (id < 0 || id > std::numeric_limits<std::uint32_t>::max())
+        throw WireError("Malformed reply id");
+    reply.id = static_cast<std::uint32_t>(id);
+    if (type == static_cast<int>(MessageType::Reply) && n == 4) {
+        reply.result = d.variant(0);
+        reply.args = d.variantList(0);
+    } else if (type == static_cast<int>(MessageType::Error) && n == 3) {
+        reply.ok = false;
+        reply.error = d.text();
+    } else {
+        throw WireError("Malformed reply message");
+    }
+    d.expectEnd();
+    return reply;
+}
+
+Bytes frame(std::span<const std::uint8_t> payload)
+{
+    if (payload.size() > std::numeric_limits<std::uint32_t>::max())
+        throw WireError("Message too large for a frame");
+    Bytes out;
+    out.reserve(payload.size() + 4);
+    const auto n = static_cast<std::uint32_t>(payload.size());
+    for (int i = 3; i >= 0; --i)
+        out.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+    out.insert(out.end(), payload.begin(), payload.end());
+    return out;
+}
+
+void FrameReader::feed(std::span<const std::uint8_t> bytes)
+{
+    if (m_start > 0 && m_start == m_buffer.size()) {
+        m_buffer.clear();
+        m_start = 0;
+    }
+    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+    if (buffered() >= 4) {
+        const std::uint8_t *p = m_buffer.data() + m_start;
+        const std::uint32_t n = (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) |
+                                (std::uint32_t(p[2]) << 8) | p[3];
+        if (n > m_max)
+            throw WireError("Frame larger than the allowed size");
+    }
+}
+
+std::optional<Bytes> FrameReader::next()
+{
+    if (buffered() < 4)
+        return std::nullopt;
+    const std::uint8_t *p = m_buffer.data() + m_start;
+    const std::uint32_t n = (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) |
+                            (std::uint32_t(p[2]) << 8) | p[3];
+    if (n > m_max)
+        throw WireError("Frame larger than the allowed size");
+    if (buffered() < 4 + std::size_t(n))
+        return std::nullopt;
+    Bytes payload(p + 4, p + 4 + n);
+    m_start += 4 + n;
+    if (m_start > 4096 && m_start * 2 > m_buffer.size()) {
+        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + static_cast<std::ptrdiff_t>(m_start));
+        m_start = 0;
+    }
+    // The next header, if complete, is checked at once.
+    if (buffered() >= 4) {
+        const std::uint8_t *q = m_buffer.data() + m_start;
+        const std::uint32_t m = (std::uint32_t(q[0]) << 24) | (std::uint32_t(q[1]) << 16) |
+                                (std::uint32_t(q[2]) << 8) | q[3];
+        if (m > m_max)
+            throw WireError("Frame larger than the allowed size");
+    }
+    return payload;
+}
+
+} // namespace ktr::wire
