@@ -1,0 +1,3 @@
+#include "SharedLogging.h"
+
+Q_LOGGING_CATEGORY(lcShared, "ktr.shared")
