@@ -8,7 +8,7 @@ namespace ktr::dates {
 namespace {
 
 // Days from 1970-01-01 of a civil date (H. Hinnant's algorithm), valid for every year here.
-std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d)
+constexpr std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d)
 {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -32,9 +32,9 @@ Ymd civilFromDays(std::int64_t z)
     return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-const std::int64_t kEpochOffset = daysFromCivil(1899, 12, 30);
-const std::int64_t kFirstDay = daysFromCivil(1, 1, 1) - kEpochOffset;
-const std::int64_t kLastDay = daysFromCivil(9999, 12, 31) - kEpochOffset;
+constexpr std::int64_t kEpochOffset = daysFromCivil(1899, 12, 30);
+constexpr std::int64_t kFirstDay = daysFromCivil(1, 1, 1) - kEpochOffset;
+constexpr std::int64_t kLastDay = daysFromCivil(9999, 12, 31) - kEpochOffset;
 
 } // namespace
 
