@@ -1,0 +1,113 @@
+#include "AppServerCommands.h"
+
+#include "CallDispatcher.h"
+#include "FrameServer.h"
+#include "JobDump.h"
+#include "ListenAddress.h"
+#include "QuitOnSignal.h"
+#include "ReportCounter.h"
+#include "ServerStorage.h"
+
+#include <DemoData.h>
+#include <Schema.h>
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace ktr::appserver {
+
+namespace {
+
+void printLine(std::FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stream);
+}
+
+QString pathText(const std::filesystem::path &file)
+{
+    return QString::fromStdString(file.string());
+}
+
+} // namespace
+
+int initDemo(const std::filesystem::path &file)
+{
+    try {
+        const std::shared_ptr<store::Database> db = store::openStore(file);
+        store::seedDemo(*db);
+        printLine(stdout, QStringLiteral("Demonstration data written to %1").arg(pathText(file)));
+        return 0;
+    } catch (const std::exception &e) {
+        printLine(stderr, QStringLiteral("Cannot write the demonstration data: %1").arg(QString::fromUtf8(e.what())));
+        return 1;
+    }
+}
+
+int dumpJob(const std::filesystem::path &file, const QString &number)
+{
+    try {
+        if (!std::filesystem::exists(file)) {
+            printLine(stderr, QStringLiteral("There is no database %1").arg(pathText(file)));
+            return 1;
+        }
+        auto db = std::make_shared<store::Database>(file, store::Database::OpenMode::ReadOnly);
+        JobStore jobs(db);
+        const std::optional<StoredJob> job = jobs.load(number.toStdString());
+        if (!job) {
+            printLine(stderr, QStringLiteral("There is no job %1 in %2").arg(number, pathText(file)));
+            return 1;
+        }
+        std::fputs(QJsonDocument(jobToJson(*job)).toJson(QJsonDocument::Indented).constData(), stdout);
+        std::fflush(stdout);
+        return 0;
+    } catch (const std::exception &e) {
+        printLine(stderr, QStringLiteral("Cannot read job %1: %2").arg(number, QString::fromUtf8(e.what())));
+        return 1;
+    }
+}
+
+int serve(const std::filesystem::path &file, const QString &listen, bool echo)
+{
+    const std::optional<ListenAddress> where = parseListenAddress(listen);
+    if (!where) {
+        printLine(stderr, QStringLiteral("Not an ADDRESS:PORT to listen on: %1").arg(listen));
+        return 2;
+    }
+    std::shared_ptr<ServerStorage> storage;
+    try {
+        storage = ServerStorage::open(file);
+    } catch (const std::exception &e) {
+        printLine(stderr, QStringLiteral("Cannot open the database %1: %2").arg(pathText(file), QString::fromUtf8(e.what())));
+        return 1;
+    }
+    FrameHandlerFactory handlers;
+    if (echo) {
+        handlers = [] { return std::make_unique<EchoHandler>(); };
+    } else {
+        handlers = [storage] {
+            return std::make_unique<CallDispatcher>([storage](std::string_view className) {
+                if (!sameTextAscii(className, TdmReportCounter::kClassName))
+                    throw DispatchError("This server serves " + std::string(TdmReportCounter::kClassName) +
+                                        ", not " + std::string(className));
+                return ObjectRef(new TdmReportCounter(storage));
+            });
+        };
+    }
+    FrameServer server(handlers);
+    if (!server.listen(where->address, where->port)) {
+        printLine(stderr, QStringLiteral("Cannot listen on %1: %2").arg(listen, server.errorString()));
+        return 1;
+    }
+    QuitOnSignal quitOnSignal;
+    printLine(stdout, QStringLiteral("ktr-appserver listening on %1:%2 (%3, database %4)")
+                          .arg(server.serverAddress().toString())
+                          .arg(server.serverPort())
+                          .arg(echo ? QStringLiteral("echo") : QString::fromLatin1(TdmReportCounter::kClassName),
+                               pathText(file)));
+    return QCoreApplication::exec();
+}
+
+} // namespace ktr::appserver

@@ -1,0 +1,3 @@
+#include "AppServerLog.h"
+
+Q_LOGGING_CATEGORY(lcAppServer, "ktr.appserver")
