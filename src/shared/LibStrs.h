@@ -50,7 +50,14 @@ bool IsValidYmd(std::string_view ymd);
 std::string DateAddYmd(const ktr::Variant &date, std::string_view unit, int n);
 int DaysInMonth(int year, int month);
 
-// Periodic jobs.
+// Periodic jobs. The period descriptor is [kind, pattern], its numbers integers or texts of
+// digits: [0, N] every N days (the run is the start); [1, [N, w]] every N weeks on weekday w
+// (0 = Sunday): the first w on or after the start, moved on by N - 1 weeks; [2, [0, N, d]]
+// every N months on day d (the month's last day when shorter): the first such day on or
+// after the start, moved on by N - 1 months; [2, [1, N, o, w]] every N months on the o-th
+// (0..3) or last (4) weekday w: that day in the month N - 1 months after the start's month,
+// or N months after when it lies before the start. Every N hours, unknown forms, counts below
+// 1 and values outside those ranges give an empty text, as does an unreadable descriptor.
 std::string FirstRunDate(std::string_view startYmd, const ktr::Variant &period);
 ktr::Variant ResolveDynamicDates(const ktr::Variant &request, std::string_view firstRunYmd);
 std::string ShiftDate(std::string_view base, std::string_view n, std::string_view unit,
