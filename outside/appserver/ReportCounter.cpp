@@ -21,7 +21,7 @@ std::string textAt(const Variant &array, std::int32_t index, const std::string &
     const Variant &v = array.at(index);
     if (v.isArray() || v.type() == VarType::Object)
         throw DispatchError("Expected " + shape);
-    return v.toString();
+    return v.isNull() ? std::string() : v.toString();
 }
 
 // The forms split a message code at ";", and the refusal travels inside one.

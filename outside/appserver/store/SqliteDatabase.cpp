@@ -36,8 +36,9 @@ void Statement::fail(int rc) const
 
 Statement &Statement::bind(int index, std::string_view text)
 {
-    if (const int rc = sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()),
-                                         SQLITE_TRANSIENT);
+    // An empty view may carry no pointer; SQLite would bind that as NULL.
+    if (const int rc = sqlite3_bind_text(m_stmt, index, text.data() ? text.data() : "",
+                                         static_cast<int>(text.size()), SQLITE_TRANSIENT);
         rc != SQLITE_OK)
         fail(rc);
     return *this;
@@ -93,6 +94,11 @@ void Statement::reset() noexcept
 {
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
+}
+
+int Statement::parameterCount() const
+{
+    return sqlite3_bind_parameter_count(m_stmt);
 }
 
 int Statement::columnCount() const

@@ -45,6 +45,7 @@ public:
     // Makes the statement ready to run again and forgets its parameters.
     void reset() noexcept;
 
+    int parameterCount() const;
     int columnCount() const;
     std::string columnName(int column) const;
     bool isNull(int column) const;
