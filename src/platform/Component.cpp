@@ -10,8 +10,11 @@ namespace ktr::platform {
 
 ComponentLink::ComponentLink(QObject *self, QObject *owner) : m_self(self)
 {
-    if (ComponentLink *ownerLink = componentOf(owner))
-        ownerLink->InsertComponent(self);
+    // This object is still being built, so it is added by its component part directly.
+    if (ComponentLink *ownerLink = componentOf(owner)) {
+        m_owner = ownerLink;
+        ownerLink->m_owned.push_back(self);
+    }
 }
 
 ComponentLink::~ComponentLink()

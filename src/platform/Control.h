@@ -210,7 +210,7 @@ private:
     bool m_showHint = false;
     bool m_parentShowHint = true;
     int m_tabOrder = -1;
-    bool m_tabStop = true;
+    bool m_tabStop = false;
     bool m_clicksDisabled = false;
     bool m_aligning = false;
     QObject *m_popupMenu = nullptr;

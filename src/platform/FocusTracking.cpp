@@ -57,8 +57,15 @@ QWidget *nextTowards(QWidget *from, QWidget *target, QWidget *window)
     return step;
 }
 
+int &transitions()
+{
+    static int count = 0;
+    return count;
+}
+
 void transition(QWidget *window, QWidget *target)
 {
+    ++transitions();
     // The table may grow while handlers run, so entries are looked up afresh each time.
     QPointer<QWidget> wanted = target;
     stateOf(window).focused = target;
@@ -98,8 +105,10 @@ void focusControl(ControlLink *control)
 {
     QPointer<QWidget> widget = control->widget();
     QWidget *window = widget->window();
+    const int before = transitions();
     widget->setFocus(Qt::OtherFocusReason);
-    if (widget && activeControlOf(window) != widget)
+    // Qt moves the focus at once only in the active window; elsewhere the steps run here.
+    if (widget && transitions() == before && activeControlOf(window) != widget)
         transition(window, widget);
 }
 

@@ -1,0 +1,495 @@
+#include "TestSupport.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+
+// Published names the forms, schemes and language packages address.
+struct PublishedCase {
+    std::string name;
+    std::function<QObject *()> make;
+    QStringList properties;
+};
+
+class Published : public testing::TestWithParam<PublishedCase> {};
+
+TEST_P(Published, PropertiesExistUnderTheirNames)
+{
+    std::unique_ptr<QObject> object(GetParam().make());
+    for (const QString &property : GetParam().properties)
+        EXPECT_GE(object->metaObject()->indexOfProperty(property.toLatin1()), 0) << property.toStdString();
+}
+
+const QStringList kCommon{"Name", "Tag", "Left", "Top", "Width", "Height", "Align", "Visible",
+                          "Enabled", "Color", "Font", "Hint", "ShowHint", "OnClick"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, Published,
+    testing::Values(
+        PublishedCase{"Label", [] { return new TLabel; }, kCommon + QStringList{"Caption", "AutoSize", "Alignment", "Layout", "FocusControl"}},
+        PublishedCase{"Edit", [] { return new TEdit; }, kCommon + QStringList{"Text", "ReadOnly", "MaxLength", "ImeName", "TabOrder", "TabStop", "OnEnter", "OnExit", "OnChange", "OnKeyDown", "OnKeyPress"}},
+        PublishedCase{"MaskEdit", [] { return new TMaskEdit; }, QStringList{"EditMask", "Text", "ImeName", "OnExit"}},
+        PublishedCase{"SpinEdit", [] { return new TSpinEdit; }, QStringList{"Value", "MinValue", "MaxValue", "Increment", "Text", "ImeName", "OnChange"}},
+        PublishedCase{"ComboBox", [] { return new TComboBox; }, QStringList{"Items", "ItemIndex", "Text", "Style", "ImeName", "OnChange"}},
+        PublishedCase{"Memo", [] { return new TMemo; }, QStringList{"Lines", "Text", "WantReturns", "ImeName", "OnChange"}},
+        PublishedCase{"CheckBox", [] { return new TCheckBox; }, QStringList{"Caption", "Checked", "State", "AllowGrayed", "Alignment"}},
+        PublishedCase{"RadioButton", [] { return new TRadioButton; }, QStringList{"Caption", "Checked"}},
+        PublishedCase{"Panel", [] { return new TPanel; }, QStringList{"Caption", "BevelOuter", "Alignment", "OnEnter", "OnExit"}},
+        PublishedCase{"GroupBox", [] { return new TGroupBox; }, QStringList{"Caption", "OnExit"}},
+        PublishedCase{"PageControl", [] { return new TPageControl; }, QStringList{"ActivePageIndex", "OnChange", "OnChanging"}},
+        PublishedCase{"BitBtn", [] { return new TBitBtn; }, QStringList{"Caption", "Kind", "ModalResult", "Cancel", "Default", "Glyph", "NumGlyphs"}},
+        PublishedCase{"SpeedButton", [] { return new TSpeedButton; }, QStringList{"Caption", "Glyph", "NumGlyphs", "Flat", "GroupIndex", "Down"}},
+        PublishedCase{"Form", [] { return new TForm; }, QStringList{"Caption", "ModalResult", "KeyPreview", "WindowState", "OnCreate", "OnShow", "OnHide", "OnClose", "OnDestroy", "OnKeyDown", "OnKeyPress", "OnActivate", "OnResize"}}),
+    caseName<PublishedCase>);
+
+TEST(Controls, EnumerationsAreWrittenByName)
+{
+    TPanel panel;
+    ASSERT_TRUE(panel.setProperty("Align", QVariant::fromValue(alClient)));
+    EXPECT_EQ(panel.Align(), alClient);
+    EXPECT_EQ(ktr::platform::enumName(panel.Align()), QStringLiteral("alClient"));
+    EXPECT_EQ(ktr::platform::enumValue<TAlign>(QStringLiteral("ALTOP")), alTop);
+    EXPECT_FALSE(ktr::platform::enumValue<TAlign>(QStringLiteral("alMiddle")).has_value());
+    const QMetaProperty property =
+        panel.metaObject()->property(panel.metaObject()->indexOfProperty("BevelOuter"));
+    EXPECT_STREQ(property.enumerator().valueToKey(bvRaised), "bvRaised");
+}
+
+struct AlignCase {
+    std::string name;
+    std::vector<std::pair<TAlign, QRect>> children; // alignment, bounds before
+    std::vector<QRect> expected;
+};
+
+class Alignment : public testing::TestWithParam<AlignCase> {};
+
+TEST_P(Alignment, ContainerLaysOutAlignedChildren)
+{
+    TForm form;
+    auto *panel = new TPanel(&form, &form);
+    panel->SetBevelOuter(bvNone);
+    panel->SetBounds(0, 0, 200, 100);
+    std::vector<TPanel *> children;
+    for (const auto &[align, bounds] : GetParam().children) {
+        auto *child = new TPanel(&form, panel);
+        child->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        child->SetAlign(align);
+        children.push_back(child);
+    }
+    for (std::size_t i = 0; i < children.size(); ++i)
+        EXPECT_EQ(children[i]->BoundsRect(), GetParam().expected[i]) << i;
+    // Resizing the container lays them out again.
+    panel->SetBounds(0, 0, 300, 100);
+    const QRect last = children.back()->BoundsRect();
+    if (GetParam().children.back().first == alClient)
+        EXPECT_EQ(last.right(), 299 - (GetParam().name == "LeftRightClient" ? 20 : 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, Alignment,
+    testing::Values(
+        AlignCase{"TopBottomClient",
+                  {{alTop, QRect(0, 0, 10, 20)}, {alBottom, QRect(0, 0, 10, 30)}, {alClient, QRect(5, 5, 5, 5)}},
+                  {QRect(0, 0, 200, 20), QRect(0, 70, 200, 30), QRect(0, 20, 200, 50)}},
+        AlignCase{"LeftRightClient",
+                  {{alLeft, QRect(0, 0, 40, 10)}, {alRight, QRect(0, 0, 20, 10)}, {alClient, QRect(0, 0, 1, 1)}},
+                  {QRect(0, 0, 40, 100), QRect(180, 0, 20, 100), QRect(40, 0, 140, 100)}},
+        AlignCase{"TopsStackInOrder",
+                  {{alTop, QRect(0, 50, 10, 10)}, {alTop, QRect(0, 0, 10, 15)}, {alNone, QRect(7, 8, 9, 10)}},
+                  {QRect(0, 0, 200, 10), QRect(0, 10, 200, 15), QRect(7, 8, 9, 10)}},
+        AlignCase{"TopThenLeftThenClient",
+                  {{alTop, QRect(0, 0, 1, 25)}, {alLeft, QRect(0, 0, 60, 1)}, {alClient, QRect(0, 0, 1, 1)}},
+                  {QRect(0, 0, 200, 25), QRect(0, 25, 60, 75), QRect(60, 25, 140, 75)}}),
+    caseName<AlignCase>);
+
+TEST(Controls, HiddenAlignedChildGivesUpItsSpace)
+{
+    TPanel panel;
+    panel.SetBevelOuter(bvNone);
+    panel.SetBounds(0, 0, 200, 100);
+    auto *top = new TPanel(&panel, &panel);
+    top->SetHeight(30);
+    top->SetAlign(alTop);
+    auto *client = new TPanel(&panel, &panel);
+    client->SetAlign(alClient);
+    EXPECT_EQ(client->BoundsRect(), QRect(0, 30, 200, 70));
+    top->SetVisible(false);
+    EXPECT_EQ(client->BoundsRect(), QRect(0, 0, 200, 100));
+    EXPECT_FALSE(top->Visible());
+}
+
+struct RadioCase {
+    std::string name;
+    bool byClick;
+};
+
+class RadioExclusive : public testing::TestWithParam<RadioCase> {};
+
+TEST_P(RadioExclusive, CheckingOneUnchecksTheOthersOfTheSameParent)
+{
+    TForm form;
+    Recorder recorder;
+    auto *panel = new TPanel(&form, &form);
+    auto *other = new TPanel(&form, &form);
+    auto make = [&](QWidget *parent, const char *name) {
+        auto *radio = new TRadioButton(&form, parent);
+        radio->SetName(QString::fromLatin1(name));
+        radio->SetOnClick(recorder.handler("Click"));
+        return radio;
+    };
+    TRadioButton *a = make(panel, "rdoA");
+    TRadioButton *b = make(panel, "rdoB");
+    TRadioButton *elsewhere = make(other, "rdoC");
+    elsewhere->SetChecked(true);
+    a->SetChecked(true);
+    recorder.log.clear();
+    showActive(&form);
+    if (GetParam().byClick)
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, b->height() / 2));
+    else
+        b->SetChecked(true);
+    EXPECT_FALSE(a->Checked());
+    EXPECT_TRUE(b->Checked());
+    EXPECT_TRUE(elsewhere->Checked());
+    EXPECT_EQ(recorder.log, QStringList{"rdoB.Click"});
+    if (GetParam().byClick) {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, b->height() / 2));
+        EXPECT_TRUE(b->Checked()); // a click never unchecks
+    } else {
+        b->SetChecked(false);
+        EXPECT_FALSE(b->Checked()); // code may
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, RadioExclusive,
+                         testing::Values(RadioCase{"ByClick", true}, RadioCase{"ByCode", false}),
+                         caseName<RadioCase>);
+
+struct CheckCycleCase {
+    std::string name;
+    bool allowGrayed;
+    std::vector<TCheckBoxState> states; // after each click
+};
+
+class CheckBoxCycle : public testing::TestWithParam<CheckCycleCase> {};
+
+TEST_P(CheckBoxCycle, ClicksStepThroughTheStates)
+{
+    TForm form;
+    Recorder recorder;
+    auto *box = new TCheckBox(&form, &form);
+    box->SetName(QStringLiteral("chk"));
+    box->SetAllowGrayed(GetParam().allowGrayed);
+    box->SetOnClick(recorder.handler("Click"));
+    showActive(&form);
+    for (TCheckBoxState expected : GetParam().states) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        EXPECT_EQ(box->State(), expected);
+        EXPECT_EQ(box->Checked(), expected == cbChecked);
+    }
+    EXPECT_EQ(recorder.log.size(), qsizetype(GetParam().states.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cycles, CheckBoxCycle,
+    testing::Values(CheckCycleCase{"WithGrayed", true, {cbGrayed, cbChecked, cbUnchecked, cbGrayed}},
+                    CheckCycleCase{"WithoutGrayed", false, {cbChecked, cbUnchecked, cbChecked}}),
+    caseName<CheckCycleCase>);
+
+TEST(Controls, CheckBoxChangedByCodeRaisesOnClickUnlessClicksDisabled)
+{
+    Recorder recorder;
+    TCheckBox box;
+    box.SetName(QStringLiteral("chk"));
+    box.SetOnClick(recorder.handler("Click"));
+    box.SetChecked(true);
+    box.SetChecked(true); // no change, no click
+    box.SetClicksDisabled(true);
+    box.SetChecked(false);
+    EXPECT_EQ(recorder.log, QStringList{"chk.Click"});
+}
+
+class PageControlTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        pages = new TPageControl(&form, &form);
+        pages->SetName(QStringLiteral("pg"));
+        pages->SetBounds(0, 0, 300, 200);
+        for (const char *name : {"ts1", "ts2", "ts3"}) {
+            auto *sheet = new TTabSheet(&form, pages);
+            sheet->SetName(QString::fromLatin1(name));
+            sheet->SetCaption(QString::fromLatin1(name));
+            sheets.push_back(sheet);
+        }
+        pages->SetOnChange(recorder.handler("Change"));
+        pages->SetOnChanging(recorder.handler("Changing"));
+        showActive(&form);
+    }
+    void clickTab(int index)
+    {
+        QTabBar *bar = pages->findChild<QTabBar *>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    TForm form;
+    TPageControl *pages = nullptr;
+    std::vector<TTabSheet *> sheets;
+    Recorder recorder;
+};
+
+TEST_F(PageControlTest, TabClickAsksOnChangingThenChanges)
+{
+    clickTab(2);
+    EXPECT_EQ(pages->ActivePage(), sheets[2]);
+    EXPECT_EQ(recorder.log, (QStringList{"pg.Changing", "pg.Change"}));
+}
+
+TEST_F(PageControlTest, RefusedChangeKeepsThePage)
+{
+    recorder.allowChange = false;
+    clickTab(1);
+    pages->SelectNextPage(true);
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);
+    EXPECT_EQ(recorder.log, (QStringList{"pg.Changing", "pg.Changing"}));
+}
+
+TEST_F(PageControlTest, SelectNextPageWrapsAndSkipsHiddenTabs)
+{
+    sheets[1]->SetTabVisible(false);
+    pages->SelectNextPage(true);
+    EXPECT_EQ(pages->ActivePage(), sheets[2]);
+    pages->SelectNextPage(true);
+    EXPECT_EQ(pages->ActivePage(), sheets[0]); // wraps around
+    pages->SelectNextPage(false);
+    EXPECT_EQ(pages->ActivePage(), sheets[2]);
+    EXPECT_EQ(pages->TabIndex(), 1);
+    EXPECT_EQ(pages->PageForTab(1), sheets[2]);
+    EXPECT_EQ(sheets[2]->TabIndex(), 1);
+    EXPECT_EQ(sheets[1]->TabIndex(), -1);
+}
+
+TEST_F(PageControlTest, CtrlTabInsideAPageMovesToTheNextPage)
+{
+    auto *edit = new TEdit(&form, sheets[0]);
+    edit->SetFocus();
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->ActivePage(), sheets[1]);
+    EXPECT_EQ(recorder.log, (QStringList{"pg.Changing", "pg.Change"}));
+}
+
+TEST_F(PageControlTest, SettingActivePageByCodeRaisesNothing)
+{
+    pages->SetActivePageIndex(2);
+    pages->SetActivePage(sheets[1]);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    EXPECT_TRUE(recorder.log.isEmpty());
+    EXPECT_EQ(pages->PageCount(), 3);
+    EXPECT_EQ(pages->Pages(2), sheets[2]);
+    EXPECT_EQ(sheets[2]->Parent(), pages);
+    EXPECT_FALSE(sheets[0]->Visible());
+    EXPECT_TRUE(sheets[1]->Visible());
+}
+
+TEST(Controls, ListViewRowsColumnsSelectionAndSorting)
+{
+    TForm form;
+    Recorder recorder;
+    auto *list = new TListView(&form, &form);
+    list->SetName(QStringLiteral("lst"));
+    list->SetViewStyle(vsReport);
+    list->SetMultiSelect(true);
+    list->SetReadOnly(true);
+    list->SetShowColumnHeaders(true);
+    list->SetBounds(0, 0, 300, 200);
+    list->Columns().Add()->SetCaption(QStringLiteral("Code"));
+    list->Columns().Add()->SetCaption(QStringLiteral("Name"));
+    list->Columns().Items(1)->SetWidth(120);
+    for (const auto &[caption, sub] : {std::pair{"b", "two"}, {"C", "three"}, {"a", "one"}}) {
+        TListItem *item = list->Items().Add();
+        item->SetCaption(QString::fromLatin1(caption));
+        item->SubItems().Add(QString::fromLatin1(sub));
+    }
+    EXPECT_EQ(list->Items().Count(), 3);
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("three"));
+    EXPECT_EQ(list->header()->sectionSize(1), 120);
+
+    list->AlphaSort();
+    QStringList order;
+    for (int i = 0; i < list->Items().Count(); ++i)
+        order.append(list->Items()[i]->Caption() + list->Items()[i]->SubItems()[0]);
+    EXPECT_EQ(order, (QStringList{"aone", "btwo", "Cthree"}));
+
+    list->CustomSort([](const TListItem *x, const TListItem *y) {
+        return QString::compare(y->SubItems()[0], x->SubItems()[0]);
+    });
+    EXPECT_EQ(list->Items()[0]->Caption(), QStringLiteral("b"));
+
+    list->Items()[0]->SetSelected(true);
+    list->Items()[2]->SetSelected(true);
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(list->Selected(), list->Items()[0]);
+    EXPECT_EQ(list->GetNextSelected(list->Items()[0]), list->Items()[2]);
+
+    list->SetOnColumnClick(MethodOf(&recorder, "Click")); // wrong parameters: not called
+    showActive(&form);
+    QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {},
+                      QPoint(list->header()->sectionPosition(1) + 5, 5));
+    EXPECT_TRUE(recorder.log.isEmpty());
+
+    list->Items().Delete(1);
+    EXPECT_EQ(list->Items().Count(), 2);
+    EXPECT_EQ(list->topLevelItemCount(), 2);
+    list->Clear();
+    EXPECT_EQ(list->Items().Count(), 0);
+    EXPECT_EQ(list->Selected(), nullptr);
+}
+
+TEST(Controls, SpeedButtonsOfAGroupGoDownInTurn)
+{
+    TPanel panel;
+    auto *first = new TSpeedButton(&panel, &panel);
+    auto *second = new TSpeedButton(&panel, &panel);
+    auto *loose = new TSpeedButton(&panel, &panel);
+    first->SetGroupIndex(1);
+    second->SetGroupIndex(1);
+    first->Click();
+    EXPECT_TRUE(first->Down());
+    second->Click();
+    EXPECT_FALSE(first->Down());
+    EXPECT_TRUE(second->Down());
+    loose->Click();
+    EXPECT_FALSE(loose->Down());
+    EXPECT_FALSE(loose->CanFocus());
+}
+
+TEST(Controls, GlyphStripGivesTheCellCount)
+{
+    TBitBtn button;
+    QPixmap strip(36, 18);
+    strip.fill(Qt::red);
+    button.SetGlyph(strip);
+    EXPECT_EQ(button.NumGlyphs(), 2);
+    EXPECT_EQ(ktr::platform::glyphCell(strip, 2, 1).size(), QSize(18, 18));
+    button.SetNumGlyphs(1);
+    EXPECT_EQ(button.NumGlyphs(), 1);
+}
+
+TEST(Controls, SpinComboMemoAndGridKeepTheirValues)
+{
+    TSpinEdit spin;
+    spin.SetMinValue(1);
+    spin.SetMaxValue(31);
+    spin.SetValue(40);
+    EXPECT_EQ(spin.Value(), 31);
+    spin.SetText(QStringLiteral("12"));
+    EXPECT_EQ(spin.Value(), 12);
+    EXPECT_EQ(spin.Text(), QStringLiteral("12"));
+
+    TComboBox combo;
+    combo.SetStyle(csDropDownList);
+    combo.SetItems({"Day", "Week", "Month"});
+    EXPECT_EQ(combo.ItemIndex(), -1);
+    combo.SetItemIndex(2);
+    EXPECT_EQ(combo.Text(), QStringLiteral("Month"));
+    combo.SetText(QStringLiteral("week"));
+    EXPECT_EQ(combo.ItemIndex(), 1);
+
+    TMemo memo;
+    memo.SetLines({"first", "second", "third"});
+    EXPECT_EQ(memo.Lines(), (QStringList{"first", "second", "third"}));
+    memo.SetCaretPos(QPoint(2, 1));
+    EXPECT_EQ(memo.CaretPos(), QPoint(2, 1));
+    EXPECT_TRUE(memo.WantsKey(VK_RETURN));
+    memo.SetWantReturns(false);
+    EXPECT_FALSE(memo.WantsKey(VK_RETURN));
+
+    TStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.SetCells(2, 3, QStringLiteral("x"));
+    EXPECT_EQ(grid.Cells(2, 3), QStringLiteral("x"));
+    EXPECT_EQ(grid.Cells(1, 1), QString());
+    EXPECT_EQ(grid.Row(), 1); // the first non-fixed cell
+    EXPECT_EQ(grid.Col(), 1);
+}
+
+TEST(Controls, PopupMenuItemsAndToolButtonDropDown)
+{
+    TForm form;
+    Recorder recorder;
+    auto *menu = new TPopupMenu(&form);
+    auto *open = new TMenuItem(&form);
+    open->SetName(QStringLiteral("miOpen"));
+    open->SetCaption(QStringLiteral("Open"));
+    open->SetOnClick(recorder.handler("Click"));
+    menu->Items()->Add(open);
+    auto *bar = new TToolBar(&form, &form);
+    auto *button = new TToolButton(&form, bar);
+    auto *dropDown = new TToolButton(&form, bar);
+    dropDown->SetStyle(tbsDropDown);
+    dropDown->SetDropdownMenu(menu);
+    EXPECT_EQ(dropDown->menu(), menu->menu());
+    EXPECT_EQ(bar->Buttons(0), button);
+    EXPECT_EQ(bar->Buttons(1), dropDown);
+    EXPECT_GT(dropDown->Left(), button->Left());
+    menu->menu()->actions().front()->trigger();
+    EXPECT_EQ(recorder.log, QStringList{"miOpen.Click"});
+    EXPECT_EQ(bar->Align(), alTop);
+}
+
+TEST(Controls, SplitterResizesTheControlBeforeIt)
+{
+    TPanel panel;
+    panel.SetBevelOuter(bvNone);
+    panel.SetBounds(0, 0, 300, 100);
+    auto *left = new TPanel(&panel, &panel);
+    left->SetWidth(100);
+    left->SetAlign(alLeft);
+    auto *splitter = new TSplitter(&panel, &panel);
+    splitter->SetLeft(150);
+    splitter->SetAlign(alLeft);
+    auto *rest = new TPanel(&panel, &panel);
+    rest->SetAlign(alClient);
+    EXPECT_EQ(splitter->Left(), 100);
+    splitter->MoveBy(20);
+    EXPECT_EQ(left->Width(), 120);
+    EXPECT_EQ(splitter->Left(), 120);
+    EXPECT_EQ(rest->Left(), 123);
+    splitter->MoveBy(-200);
+    EXPECT_EQ(left->Width(), splitter->MinSize());
+}
+
+TEST(Controls, ImageListKeepsPicturesOfItsSize)
+{
+    TImageList images;
+    images.SetWidth(18);
+    images.SetHeight(18);
+    QPixmap strip(54, 18);
+    strip.fill(Qt::blue);
+    EXPECT_EQ(images.AddStrip(strip), 0);
+    EXPECT_EQ(images.Count(), 3);
+    EXPECT_EQ(images.GetBitmap(2).size(), QSize(18, 18));
+    EXPECT_TRUE(images.GetBitmap(3).isNull());
+}
+
+TEST(Controls, ColoursAreBgrIntegersOrSystemColours)
+{
+    EXPECT_EQ(ktr::platform::toQColor(0xAFFFFF), QColor(0xFF, 0xFF, 0xAF));
+    EXPECT_EQ(ktr::platform::toQColor(clRed), QColor(Qt::red));
+    EXPECT_EQ(ktr::platform::fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412);
+    EXPECT_LT(clBtnFace, 0);
+    EXPECT_EQ(ktr::platform::paletteRoleOf(clWindow), QPalette::Base);
+    EXPECT_EQ(ktr::platform::toQColor(clBtnFace), QApplication::palette().color(QPalette::Button));
+
+    TEdit edit;
+    EXPECT_EQ(edit.Color(), clWindow);
+    edit.SetColor(0xAFFFFF);
+    EXPECT_EQ(edit.property("Color").toInt(), 0xAFFFFF);
+    EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xAF));
+}
+
+} // namespace
