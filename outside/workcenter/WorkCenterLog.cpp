@@ -1,0 +1,3 @@
+#include "WorkCenterLog.h"
+
+Q_LOGGING_CATEGORY(lcWorkCenter, "ktr.workcenter")
