@@ -66,43 +66,49 @@ void TListColumns::Delete(int index)
 
 int TSubItems::Add(const QString &text)
 {
-    m_texts.append(text);
-    m_item->show();
+    QStringList texts = m_texts;
+    texts.append(text);
+    Assign(texts);
     return Count() - 1;
 }
 
 void TSubItems::Insert(int index, const QString &text)
 {
-    m_texts.insert(std::clamp(index, 0, Count()), text);
-    m_item->show();
+    QStringList texts = m_texts;
+    texts.insert(std::clamp(index, 0, Count()), text);
+    Assign(texts);
 }
 
 void TSubItems::SetStrings(int index, const QString &text)
 {
     if (index < 0 || index >= Count())
         return;
-    m_texts[index] = text;
-    m_item->show();
+    QStringList texts = m_texts;
+    texts[index] = text;
+    Assign(texts);
 }
 
 void TSubItems::Delete(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    m_texts.removeAt(index);
-    m_item->show();
+    QStringList texts = m_texts;
+    texts.removeAt(index);
+    Assign(texts);
 }
 
 void TSubItems::Clear()
 {
-    m_texts.clear();
-    m_item->show();
+    Assign({});
 }
 
 void TSubItems::Assign(const QStringList &texts)
 {
+    if (texts == m_texts || !m_item->m_view->CanChangeItem(m_item, ctText))
+        return;
     m_texts = texts;
     m_item->show();
+    m_item->m_view->ItemChange(m_item, ctText);
 }
 
 // Items.
@@ -125,8 +131,11 @@ void TListItem::show()
 
 void TListItem::SetCaption(const QString &caption)
 {
+    if (caption == m_caption || !m_view->CanChangeItem(this, ctText))
+        return;
     m_caption = caption;
     show();
+    m_view->ItemChange(this, ctText);
     if (m_view->m_sortType == stText || m_view->m_sortType == stBoth)
         m_view->AlphaSort();
 }
@@ -476,12 +485,16 @@ void TListView::selectionChanged()
     }
     const QList<TListItem *> before = std::exchange(m_lastSelection, now);
     for (TListItem *item : before) {
-        if (!now.contains(item))
+        if (!now.contains(item)) {
             SelectItem(item, false);
+            ItemChange(item, ctState);
+        }
     }
     for (TListItem *item : now) {
-        if (!before.contains(item))
+        if (!before.contains(item)) {
             SelectItem(item, true);
+            ItemChange(item, ctState);
+        }
     }
 }
 
@@ -495,6 +508,7 @@ void TListView::captionEdited(QTreeWidgetItem *row, int column)
     QString text = row->text(0);
     Edited(item, text);
     item->SetCaption(text);
+    item->show(); // a refused change shows the old caption again
 }
 
 bool TListView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
@@ -529,4 +543,22 @@ void TListView::Delete(TListItem *item)
 {
     QObject *sender = this;
     ktr::platform::invokeHandler(m_onDeletion, {"QObject*", "TListItem*"}, {&sender, &item});
+}
+
+bool TListView::CanChangeItem(TListItem *item, TItemChange change)
+{
+    bool allow = true;
+    QObject *sender = this;
+    bool *allowPtr = &allow;
+    ktr::platform::invokeHandler(m_onChanging, {"QObject*", "TListItem*", "TItemChange", "bool*"},
+                                 {&sender, &item, &change, &allowPtr});
+    return allow;
+}
+
+void TListView::ItemChange(TListItem *item, TItemChange change)
+{
+    QObject *sender = this;
+    TMethod handler = OnChange();
+    ktr::platform::invokeHandler(handler, {"QObject*", "TListItem*", "TItemChange"},
+                                 {&sender, &item, &change});
 }

@@ -133,7 +133,10 @@ private:
 // (void h(QObject *Sender, TListItem *Item, bool Selected)), OnEdited after an in-place edit
 // of a caption (void h(QObject *Sender, TListItem *Item, QString *S)), OnCompare for
 // AlphaSort (void h(QObject *Sender, TListItem *Item1, TListItem *Item2, int Data,
-// int *Compare)), OnDeletion (void h(QObject *Sender, TListItem *Item)).
+// int *Compare)), OnDeletion (void h(QObject *Sender, TListItem *Item)), OnChanging before
+// an item's texts change (void h(QObject *Sender, TListItem *Item, TItemChange Change,
+// bool *AllowChange); refusing keeps the old texts) and OnChange after its texts or its
+// selection changed (void h(QObject *Sender, TListItem *Item, TItemChange Change)).
 class KTRPLATFORM_EXPORT TListView : public QTreeWidget, public ktr::platform::ControlLink {
     Q_OBJECT
     KTR_WINCONTROL_PROPERTIES
@@ -152,6 +155,8 @@ class KTRPLATFORM_EXPORT TListView : public QTreeWidget, public ktr::platform::C
     Q_PROPERTY(TMethod OnEdited READ OnEdited WRITE SetOnEdited)
     Q_PROPERTY(TMethod OnCompare READ OnCompare WRITE SetOnCompare)
     Q_PROPERTY(TMethod OnDeletion READ OnDeletion WRITE SetOnDeletion)
+    Q_PROPERTY(TMethod OnChange READ OnChange WRITE SetOnChange)
+    Q_PROPERTY(TMethod OnChanging READ OnChanging WRITE SetOnChanging)
 public:
     explicit TListView(QObject *owner = nullptr, QWidget *parent = nullptr);
     ~TListView() override;
@@ -203,6 +208,12 @@ public:
     void SetOnCompare(const TMethod &m) { m_onCompare = m; }
     TMethod OnDeletion() const { return m_onDeletion; }
     void SetOnDeletion(const TMethod &m) { m_onDeletion = m; }
+    TMethod OnChanging() const { return m_onChanging; }
+    void SetOnChanging(const TMethod &m) { m_onChanging = m; }
+
+    // Item notifications (OnChanging / OnChange above).
+    virtual bool CanChangeItem(TListItem *item, TItemChange change);
+    virtual void ItemChange(TListItem *item, TItemChange change);
 
     TListItem *itemOfRow(const QTreeWidgetItem *row) const;
 
@@ -236,5 +247,5 @@ private:
     TSortType m_sortType = stNone;
     bool m_syncing = false;
     QList<TListItem *> m_lastSelection;
-    TMethod m_onColumnClick, m_onSelectItem, m_onEdited, m_onCompare, m_onDeletion;
+    TMethod m_onColumnClick, m_onSelectItem, m_onEdited, m_onCompare, m_onDeletion, m_onChanging;
 };

@@ -1,14 +1,61 @@
 #include "PageControl.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTabBar>
+
+namespace {
+
+// The tab bar of a page control; it lets the page control paint the tabs when asked to.
+class PageTabBar : public QTabBar {
+public:
+    explicit PageTabBar(TPageControl *pages) : QTabBar(pages), m_pages(pages) {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!m_pages->OwnerDraw()) {
+            QTabBar::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        int tabIndex = 0;
+        for (int i = 0; i < count(); ++i) {
+            if (!isTabVisible(i))
+                continue;
+            m_pages->DrawTab(painter, tabIndex++, tabRect(i), i == currentIndex());
+        }
+    }
+
+private:
+    TPageControl *m_pages;
+};
+
+} // namespace
 
 TPageControl::TPageControl(QObject *owner, QWidget *parent)
     : QTabWidget(parent), ControlLink(this, owner)
 {
     resize(289, 193);
     SetTabStop(true);
+    setTabBar(new PageTabBar(this)); // owned by the tab widget
     tabBar()->installEventFilter(this);
+}
+
+void TPageControl::SetOwnerDraw(bool value)
+{
+    m_ownerDraw = value;
+    tabBar()->update();
+}
+
+void TPageControl::DrawTab(QPainter &painter, int tabIndex, const QRect &rect, bool active)
+{
+    const TTabSheet *page = PageForTab(tabIndex);
+    if (!page)
+        return;
+    painter.fillRect(rect, palette().color(active ? QPalette::Highlight : QPalette::Button));
+    painter.setPen(palette().color(active ? QPalette::HighlightedText : QPalette::ButtonText));
+    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
 }
 
 TPageControl::~TPageControl()

@@ -5,6 +5,8 @@
 
 #include <QTabWidget>
 
+class QPainter;
+
 class TTabSheet;
 
 // Pages with tabs. The user changes the page (tab click, arrow keys on the tabs,
@@ -48,6 +50,13 @@ public:
     // A change of page asked for by the user: OnChanging, the change, OnChange.
     bool ChangeActivePageByUser(TTabSheet *page);
 
+    // With OwnerDraw the tabs are painted by DrawTab instead of the style.
+    bool OwnerDraw() const { return m_ownerDraw; }
+    void SetOwnerDraw(bool value);
+    // Paints the tab with index tabIndex (counting visible tabs only) into rect; active is
+    // the tab of the active page. The default paints the caption centred.
+    virtual void DrawTab(QPainter &painter, int tabIndex, const QRect &rect, bool active);
+
     void insertPage(TTabSheet *page);
     void removePage(TTabSheet *page);
 
@@ -59,6 +68,7 @@ private:
     friend class TTabSheet;
     QList<TTabSheet *> m_pages;
     TMethod m_onChanging;
+    bool m_ownerDraw = false;
 };
 
 // One page of a TPageControl; it joins the page control when it becomes its parent or

@@ -10,6 +10,7 @@
 #include "Dialogs.h"
 #include "Edit.h"
 #include "FocusTracking.h"
+#include "Fonts.h"
 #include "Form.h"
 #include "Glyphs.h"
 #include "GroupBox.h"

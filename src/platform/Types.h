@@ -63,6 +63,9 @@ Q_ENUM_NS(TViewStyle)
 enum TSortType { stNone, stData, stText, stBoth };
 Q_ENUM_NS(TSortType)
 
+enum TItemChange { ctText, ctImage, ctState };
+Q_ENUM_NS(TItemChange)
+
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 Q_ENUM_NS(TBevelCut)
 
@@ -115,6 +118,7 @@ using ktr::platform::types::TEditCharCase;
 using ktr::platform::types::TScrollStyle;
 using ktr::platform::types::TViewStyle;
 using ktr::platform::types::TSortType;
+using ktr::platform::types::TItemChange;
 using ktr::platform::types::TBevelCut;
 using ktr::platform::types::TMsgDlgType;
 using ktr::platform::types::TMsgDlgBtn;
@@ -140,6 +144,7 @@ using enum ktr::platform::types::TEditCharCase;
 using enum ktr::platform::types::TScrollStyle;
 using enum ktr::platform::types::TViewStyle;
 using enum ktr::platform::types::TSortType;
+using enum ktr::platform::types::TItemChange;
 using enum ktr::platform::types::TBevelCut;
 using enum ktr::platform::types::TMsgDlgType;
 using enum ktr::platform::types::TMsgDlgBtn;

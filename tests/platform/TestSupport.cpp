@@ -46,6 +46,19 @@ void Recorder::CloseForm(QObject *Sender)
         form->Close();
 }
 
+void Recorder::ItemChanging(QObject *Sender, TListItem *Item, TItemChange Change, bool *AllowChange)
+{
+    log.append(QStringLiteral("%1.Changing %2 %3")
+                   .arg(Sender->objectName(), Item->Caption(), ktr::platform::enumName(Change)));
+    *AllowChange = allowChange;
+}
+
+void Recorder::ItemChange(QObject *Sender, TListItem *Item, TItemChange Change)
+{
+    log.append(QStringLiteral("%1.Change %2 %3")
+                   .arg(Sender->objectName(), Item->Caption(), ktr::platform::enumName(Change)));
+}
+
 void Recorder::Destroy(QObject *Sender)
 {
     // The form and what it owns are still whole: count its components.

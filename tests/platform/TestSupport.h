@@ -36,6 +36,8 @@ public slots:
     void Changing(QObject *Sender, bool *AllowChange);
     void Close(QObject *Sender, TCloseAction *Action);
     void CloseForm(QObject *Sender);
+    void ItemChanging(QObject *Sender, TListItem *Item, TItemChange Change, bool *AllowChange);
+    void ItemChange(QObject *Sender, TListItem *Item, TItemChange Change);
     void WrongSignature(int value) { log.append(QString::number(value)); }
 
 private:

@@ -348,6 +348,73 @@ TEST(Controls, ListViewRowsColumnsSelectionAndSorting)
     EXPECT_EQ(list->Selected(), nullptr);
 }
 
+TEST(Controls, ListViewAsksBeforeItemTextsChange)
+{
+    Recorder recorder;
+    TListView list;
+    list.SetName(QStringLiteral("lst"));
+    TListItem *item = list.Items().Add();
+    item->SetCaption(QStringLiteral("A"));
+    list.SetOnChanging(recorder.handler("ItemChanging"));
+    list.SetOnChange(recorder.handler("ItemChange"));
+    item->SubItems().Add(QStringLiteral("x"));
+    recorder.allowChange = false;
+    item->SetCaption(QStringLiteral("B"));
+    EXPECT_EQ(item->Caption(), QStringLiteral("A"));
+    EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("A"));
+    recorder.allowChange = true;
+    item->SetSelected(true);
+    EXPECT_EQ(recorder.log, (QStringList{"lst.Changing A ctText", "lst.Change A ctText",
+                                         "lst.Changing A ctText", "lst.Change A ctState"}));
+}
+
+// Records the tabs it is asked to paint.
+class DrawnPages : public TPageControl {
+public:
+    using TPageControl::TPageControl;
+    QStringList drawn;
+    void DrawTab(QPainter &painter, int tabIndex, const QRect &rect, bool active) override
+    {
+        drawn.append(QStringLiteral("%1:%2%3").arg(tabIndex).arg(PageForTab(tabIndex)->Caption(),
+                                                   active ? QStringLiteral("*") : QString()));
+        TPageControl::DrawTab(painter, tabIndex, rect, active);
+    }
+};
+
+TEST(Controls, OwnerDrawnTabsCountOnlyVisibleTabs)
+{
+    TForm form;
+    auto *pages = new DrawnPages(&form, &form);
+    for (const char *caption : {"A", "B", "C"}) {
+        auto *sheet = new TTabSheet(&form, pages);
+        sheet->SetCaption(QString::fromLatin1(caption));
+    }
+    pages->Pages(0)->SetTabVisible(false);
+    pages->SetActivePageIndex(2);
+    pages->SetOwnerDraw(true);
+    form.Show();
+    pages->findChild<QTabBar *>()->grab();
+    EXPECT_EQ(pages->drawn, (QStringList{"0:B", "1:C*"}));
+}
+
+TEST(Controls, FontsBySizeAndStyle)
+{
+    QFont font = ktr::platform::makeFont(QStringLiteral("Tahoma"), -13);
+    EXPECT_EQ(font.pixelSize(), 13);
+    EXPECT_EQ(ktr::platform::fontHeight(font), -13);
+    ktr::platform::setFontStyles(font, fsBold | fsUnderline);
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(ktr::platform::fontStyles(font), fsBold | fsUnderline);
+    TEdit edit;
+    edit.SetFont(font);
+    edit.SetFontCharset(134);
+    EXPECT_FALSE(edit.ParentFont());
+    EXPECT_EQ(edit.Font().family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(edit.FontCharset(), 134);
+    edit.SetParentFont(true);
+    EXPECT_TRUE(edit.ParentFont());
+}
+
 TEST(Controls, SpeedButtonsOfAGroupGoDownInTurn)
 {
     TPanel panel;
