@@ -54,12 +54,12 @@ constexpr User kUsers[] = {
 };
 
 struct Program {
-    const char *code, *name, *englishName, *module, *kind, *version, *wantLog, *noDirectQuery;
+    const char *code, *name, *englishName, *module, *kind, *version, *wantLog, *noDirectQuery, *publicEdition;
 };
 constexpr Program kPrograms[] = {
-    {"QTXR72", "福利金基数更新作业", "Welfare-fund base update", "PAL", "R", "010807", "Y", "N"},
-    {"PALR05", "员工福利金明细表", "Welfare-fund details", "PAL", "R", "010101", "N", "N"},
-    {"PALB01", "福利金计算作业", "Welfare-fund calculation", "PAL", "B", "010101", "N", "Y"},
+    {"QTXR72", "福利金基数更新作业", "Welfare-fund base update", "PAL", "R", "010807", "Y", "N", "Y"},
+    {"PALR05", "员工福利金明细表", "Welfare-fund details", "PAL", "R", "010101", "N", "N", "Y"},
+    {"PALB01", "福利金计算作业", "Welfare-fund calculation", "PAL", "B", "010101", "N", "Y", "N"},
 };
 
 struct Right {
@@ -195,9 +195,9 @@ void seedDemo(Database &db)
     for (const Program &p : kPrograms)
         insertRow(db,
                   "INSERT INTO programs(code, name, english_name, module, kind, version, want_log,"
-                  " no_direct_query, server_class) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  " no_direct_query, public_edition, server_class) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                   p.code, p.name, p.englishName, p.module, p.kind, p.version, p.wantLog,
-                  p.noDirectQuery, std::string(p.code) + "S.Class1");
+                  p.noDirectQuery, p.publicEdition, std::string(p.code) + "S.Class1");
     for (const Right &r : kRights)
         insertRow(db,
                   "INSERT INTO program_rights(database_code, user_code, program, rights, limit_table,"
