@@ -12,15 +12,44 @@
 namespace ktr::platform {
 namespace {
 
-// Sibling controls that take the focus, in tab order (ties in child order).
-QList<ControlLink *> tabSiblings(QWidget *parent)
+// The controls right below widget: its control children, and the control children of
+// Qt's own inner widgets (the page stack of a page control, a scroll area's viewport).
+void collectControls(const QWidget *widget, QList<ControlLink *> &list)
+{
+    for (QObject *child : widget->children()) {
+        if (!child->isWidgetType() || static_cast<QWidget *>(child)->isWindow())
+            continue;
+        if (ControlLink *control = controlOf(child))
+            list.append(control);
+        else
+            collectControls(static_cast<QWidget *>(child), list);
+    }
+}
+
+QList<ControlLink *> childControls(const QWidget *widget)
 {
     QList<ControlLink *> list;
-    if (!parent)
-        return list;
-    for (QObject *child : parent->children()) {
-        ControlLink *control = controlOf(child);
-        if (control && control->IsWinControl() && !control->widget()->isWindow())
+    if (widget)
+        collectControls(widget, list);
+    return list;
+}
+
+// The control a control's tab order is kept in: the nearest control above it.
+QWidget *tabContainer(const QWidget *widget)
+{
+    for (QWidget *w = widget->parentWidget(); w; w = w->parentWidget()) {
+        if (controlOf(w) || w->isWindow())
+            return w;
+    }
+    return nullptr;
+}
+
+// Sibling controls that take the focus, in tab order (ties in child order).
+QList<ControlLink *> tabSiblings(const QWidget *container)
+{
+    QList<ControlLink *> list;
+    for (ControlLink *control : childControls(container)) {
+        if (control->IsWinControl())
             list.append(control);
     }
     std::stable_sort(list.begin(), list.end(), [](ControlLink *a, ControlLink *b) {
@@ -78,22 +107,13 @@ void ControlLink::afterParentChanged()
 
 int ControlLink::ControlCount() const
 {
-    int count = 0;
-    for (QObject *child : m_widget->children())
-        count += controlOf(child) && !static_cast<QWidget *>(child)->isWindow() ? 1 : 0;
-    return count;
+    return int(childControls(m_widget).size());
 }
 
 QWidget *ControlLink::Controls(int index) const
 {
-    int i = 0;
-    for (QObject *child : m_widget->children()) {
-        if (!controlOf(child) || static_cast<QWidget *>(child)->isWindow())
-            continue;
-        if (i++ == index)
-            return static_cast<QWidget *>(child);
-    }
-    return nullptr;
+    const QList<ControlLink *> controls = childControls(m_widget);
+    return index >= 0 && index < controls.size() ? controls[index]->widget() : nullptr;
 }
 
 int ControlLink::Left() const { return m_widget->x(); }
@@ -344,7 +364,7 @@ void ControlLink::SetTabOrder(int order)
 {
     if (!IsWinControl() || !Parent())
         return;
-    QList<ControlLink *> list = tabSiblings(m_widget->parentWidget());
+    QList<ControlLink *> list = tabSiblings(tabContainer(m_widget));
     list.removeOne(this);
     list.insert(std::clamp<qsizetype>(order, 0, list.size()), this);
     for (int i = 0; i < list.size(); ++i)
@@ -354,7 +374,10 @@ void ControlLink::SetTabOrder(int order)
 void ControlLink::appendToTabOrder()
 {
     m_tabOrder = INT_MAX;
-    QList<ControlLink *> list = tabSiblings(m_widget->parentWidget());
+    const QWidget *container = tabContainer(m_widget);
+    if (!container)
+        return;
+    QList<ControlLink *> list = tabSiblings(container);
     for (int i = 0; i < list.size(); ++i)
         list[i]->m_tabOrder = i;
 }

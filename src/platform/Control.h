@@ -38,7 +38,8 @@ public:
     // Display parent (the Qt parent widget). A control without parent is not shown.
     virtual QWidget *Parent() const;
     virtual void SetParent(QWidget *parent);
-    // Child controls in the order they became children.
+    // Child controls in the order they became children (also those Qt keeps in inner
+    // widgets, such as the pages of a page control).
     int ControlCount() const;
     QWidget *Controls(int index) const;
 

@@ -93,6 +93,7 @@ bool EventRouter::eventFilter(QObject *watched, QEvent *event)
         return false;
     case QEvent::ParentChange:
         if (ControlLink *control = controlOf(widget)) {
+            control->appendToTabOrder();
             if (control->Align() != alNone) {
                 if (ControlLink *parent = controlOf(widget->parentWidget()))
                     parent->AlignControls();

@@ -325,6 +325,8 @@ void TForm::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
+    if (!m_created)
+        AfterConstruction(); // shown with QWidget::show() before its creation step
     if (!m_positioned && (m_position == poScreenCenter || m_position == poDesktopCenter
                           || m_position == poMainFormCenter || m_position == poOwnerFormCenter)) {
         m_positioned = true;

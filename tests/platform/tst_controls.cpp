@@ -283,6 +283,23 @@ TEST_F(PageControlTest, CtrlTabInsideAPageMovesToTheNextPage)
     EXPECT_EQ(recorder.log, (QStringList{"pg.Changing", "pg.Change"}));
 }
 
+TEST_F(PageControlTest, TabWalksTheControlsOfTheActivePageOnly)
+{
+    auto *first = new TEdit(&form, sheets[0]);
+    auto *second = new TEdit(&form, sheets[0]);
+    new TEdit(&form, sheets[1]); // on a page that is not shown
+    auto *after = new TEdit(&form, &form);
+    EXPECT_EQ(pages->ControlCount(), 3);
+    EXPECT_EQ(pages->Controls(1), sheets[1]);
+    EXPECT_EQ(sheets[0]->ControlCount(), 2);
+    first->SetFocus();
+    const QWidget *expected[] = {second, after, pages, first};
+    for (const QWidget *next : expected) {
+        QTest::keyClick(form.ActiveControl(), Qt::Key_Tab);
+        EXPECT_EQ(form.ActiveControl(), next);
+    }
+}
+
 TEST_F(PageControlTest, SettingActivePageByCodeRaisesNothing)
 {
     pages->SetActivePageIndex(2);
