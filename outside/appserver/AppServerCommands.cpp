@@ -10,9 +10,12 @@
 
 #include <DemoData.h>
 #include <Schema.h>
+#include <WalCheckpointer.h>
 
 #include <QCoreApplication>
 #include <QJsonDocument>
+
+#include <malloc.h>
 
 #include <cstdio>
 
@@ -77,12 +80,22 @@ int serve(const std::filesystem::path &file, const QString &listen, bool echo)
         return 2;
     }
     std::shared_ptr<ServerStorage> storage;
+    std::unique_ptr<store::WalCheckpointer> checkpointer;
     try {
         storage = ServerStorage::open(file);
+        // Checkpoints run beside the request path; the writer's own are only a safety net for
+        // a log that the background ones cannot keep up with.
+        storage->db->exec("PRAGMA wal_autocheckpoint=20000");
+        checkpointer = std::make_unique<store::WalCheckpointer>(file);
     } catch (const std::exception &e) {
         printLine(stderr, QStringLiteral("Cannot open the database %1: %2").arg(pathText(file), QString::fromUtf8(e.what())));
         return 1;
     }
+    // Every stored job allocates and frees SQLite's transaction buffers; glibc would give the
+    // heap top back to the system after each one and take it again for the next.
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_TOP_PAD, 4 * 1024 * 1024);
+
     FrameHandlerFactory handlers;
     if (echo) {
         handlers = [] { return std::make_unique<EchoHandler>(); };

@@ -5,24 +5,60 @@
 #include <QDateTime>
 
 #include <cstdio>
+#include <ctime>
 
 namespace ktr::appserver {
 
 namespace {
 
-std::string nowText()
+std::string utcNow()
 {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
 }
 
-std::string jobNumber(const std::string &day, std::int64_t serial)
+// Today's local date as YYYYMMDD. The time zone is read at most once a second: reading it
+// costs a look at the zone file on every call.
+std::int64_t localDay()
 {
-    char digits[24];
-    std::snprintf(digits, sizeof digits, "%04lld", static_cast<long long>(serial));
-    return day + digits;
+    thread_local std::time_t cachedSecond = -1;
+    thread_local std::int64_t cachedDay = 0;
+    const std::time_t now = std::time(nullptr);
+    if (now != cachedSecond) {
+        std::tm local{};
+        localtime_r(&now, &local);
+        cachedDay = std::int64_t(local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+        cachedSecond = now;
+    }
+    return cachedDay;
 }
 
 } // namespace
+
+std::optional<std::int64_t> JobStore::jobId(std::string_view number)
+{
+    if (number.size() < 12 || number.size() > 14)
+        return std::nullopt;
+    std::int64_t day = 0;
+    std::int64_t serial = 0;
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        if (number[i] < '0' || number[i] > '9')
+            return std::nullopt;
+        std::int64_t &part = i < 8 ? day : serial;
+        part = part * 10 + (number[i] - '0');
+    }
+    const std::int64_t id = day * kSerialsPerDay + serial;
+    if (jobNumber(id) != number)
+        return std::nullopt; // "20240531" + "00001" is not how job 202405310001 is written
+    return id;
+}
+
+std::string JobStore::jobNumber(std::int64_t id)
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%08lld%04lld", static_cast<long long>(id / kSerialsPerDay),
+                  static_cast<long long>(id % kSerialsPerDay));
+    return digits;
+}
 
 JobStore::JobStore(std::shared_ptr<store::Database> db) : m_db(std::move(db)) {}
 
@@ -37,62 +73,52 @@ JobState JobStore::initialState(const JobEnvelope &job)
     }
 }
 
-std::string JobStore::submit(const JobEnvelope &job, const Variant &params, std::string_view computer,
+std::string JobStore::insert(const JobEnvelope &job, const Variant &params, std::string_view computer,
                              JobState state)
 {
     const wire::Bytes encoded = wire::encodeVariant(params);
-    const std::string day = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
-    const std::string submittedAt = nowText();
-    const std::string stateName = jobStateName(state);
-
-    store::Transaction tx(*m_db);
-    std::int64_t serial = 0;
+    const std::int64_t first = localDay() * kSerialsPerDay;
+    std::int64_t id = first + 1;
     {
-        auto q = m_db->query("INSERT INTO job_serials(day, last) VALUES(?, 1)"
-                             " ON CONFLICT(day) DO UPDATE SET last = last + 1 RETURNING last");
-        q->bind(1, day);
-        if (q->step())
-            serial = q->integer(0);
-        q->run();
+        auto q = m_db->query("SELECT MAX(id) FROM jobs WHERE id > ?1 AND id < ?2");
+        q->bind(1, first).bind(2, first + kSerialsPerDay);
+        if (q->step() && !q->isNull(0))
+            id = q->integer(0) + 1;
     }
-    const std::string number = jobNumber(day, serial);
-    {
-        auto q = m_db->query("INSERT INTO jobs(job_no, program, company, user_code, database_code,"
-                             " job_kind, run_mode, start_at, computer, submitted_at, state, params)"
-                             " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        q->bind(1, number).bind(2, job.program).bind(3, job.company).bind(4, job.user);
-        q->bind(5, job.database).bind(6, job.jobKind).bind(7, job.runMode);
-        if (job.startAt)
-            q->bind(8, *job.startAt);
-        else
-            q->bindNull(8);
-        q->bind(9, computer).bind(10, submittedAt).bind(11, stateName).bindBlob(12, encoded);
-        q->run();
-    }
-    {
-        auto q = m_db->query("INSERT INTO job_status(job_no, at, state, message) VALUES(?, ?, ?, ?)");
-        q->bind(1, number).bind(2, submittedAt).bind(3, stateName).bind(4, std::string_view());
-        q->run();
-    }
-    tx.commit();
-    return number;
+    if (id >= first + kSerialsPerDay)
+        throw store::StoreError("No job number is left for today");
+    auto q = m_db->query("INSERT INTO jobs(id, program, company, user_code, database_code, job_kind,"
+                         " run_mode, start_at, computer, submitted_at, state, params)"
+                         " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    q->bind(1, id).bind(2, job.program).bind(3, job.company).bind(4, job.user);
+    q->bind(5, job.database).bind(6, job.jobKind).bind(7, job.runMode);
+    if (job.startAt)
+        q->bind(8, *job.startAt);
+    else
+        q->bindNull(8);
+    q->bind(9, computer).bind(10, utcNow()).bind(11, jobStateName(state)).bindBlob(12, encoded);
+    q->run();
+    return jobNumber(id);
 }
 
 bool JobStore::addStatus(std::string_view number, JobState state, std::string_view at,
                          std::string_view message)
 {
+    const std::optional<std::int64_t> id = jobId(number);
+    if (!id)
+        return false;
     const std::string stateName = jobStateName(state);
     store::Transaction tx(*m_db);
     {
-        auto q = m_db->query("UPDATE jobs SET state = ? WHERE job_no = ?");
-        q->bind(1, stateName).bind(2, number);
+        auto q = m_db->query("UPDATE jobs SET state = ? WHERE id = ?");
+        q->bind(1, stateName).bind(2, *id);
         q->run();
     }
     if (m_db->changes() == 0)
         return false;
     {
-        auto q = m_db->query("INSERT INTO job_status(job_no, at, state, message) VALUES(?, ?, ?, ?)");
-        q->bind(1, number).bind(2, at).bind(3, stateName).bind(4, message);
+        auto q = m_db->query("INSERT INTO job_status(job_id, at, state, message) VALUES(?, ?, ?, ?)");
+        q->bind(1, *id).bind(2, at).bind(3, stateName).bind(4, message);
         q->run();
     }
     tx.commit();
@@ -101,12 +127,15 @@ bool JobStore::addStatus(std::string_view number, JobState state, std::string_vi
 
 std::optional<StoredJob> JobStore::load(std::string_view number)
 {
+    const std::optional<std::int64_t> id = jobId(number);
+    if (!id)
+        return std::nullopt;
     StoredJob job;
     {
         auto q = m_db->query("SELECT job_no, program, company, user_code, database_code, job_kind,"
                              " run_mode, start_at, computer, submitted_at, state, params"
-                             " FROM jobs WHERE job_no = ?");
-        q->bind(1, number);
+                             " FROM jobs WHERE id = ?");
+        q->bind(1, *id);
         if (!q->step())
             return std::nullopt;
         job.number = q->text(0);
@@ -124,8 +153,8 @@ std::optional<StoredJob> JobStore::load(std::string_view number)
         const std::vector<std::uint8_t> bytes = q->blob(11);
         job.params = wire::decodeVariant(bytes);
     }
-    auto q = m_db->query("SELECT at, state, message FROM job_status WHERE job_no = ? ORDER BY id");
-    q->bind(1, number);
+    auto q = m_db->query("SELECT at, state, message FROM job_status WHERE job_id = ? ORDER BY id");
+    q->bind(1, *id);
     while (q->step())
         job.statuses.push_back({q->text(0), q->text(1), q->text(2)});
     return job;

@@ -26,22 +26,24 @@ struct StoredJob {
     int runMode = 0;
     std::optional<double> startAt;
     std::string computer;
-    std::string submittedAt;
+    std::string submittedAt; // UTC, ISO 8601
     std::string state;
     Variant params; // exactly as received
     std::vector<JobStatusEntry> statuses;
 };
 
-// The jobs the server took. A job number is the submission date "YYYYMMDD" followed by the
-// day's serial of at least four digits, allocated inside the job's own write transaction, so
-// that it is unique across connections, processes and restarts; the answer is given only
-// after the transaction committed.
+// The jobs the server took. A job number is the local submission date "YYYYMMDD" followed by
+// the day's serial of at least four digits. The serial is the day's highest plus one, taken
+// inside the write transaction that stores the job, so that it is unique across connections,
+// processes and restarts (jobs are never deleted); the caller answers only after its commit.
 class KTRAPPSERVER_EXPORT JobStore {
 public:
+    static constexpr std::int64_t kSerialsPerDay = 1000000;
+
     explicit JobStore(std::shared_ptr<store::Database> db);
 
-    // Stores the job whole and answers its number.
-    std::string submit(const JobEnvelope &job, const Variant &params, std::string_view computer,
+    // Stores the job whole and answers its number. Runs inside the caller's write transaction.
+    std::string insert(const JobEnvelope &job, const Variant &params, std::string_view computer,
                        JobState state);
     // Records a status report of a job; false when there is no such job.
     bool addStatus(std::string_view number, JobState state, std::string_view at,
@@ -50,6 +52,9 @@ public:
     std::int64_t count();
 
     static JobState initialState(const JobEnvelope &job);
+    // The row id of a job number; nothing for a text that is no job number.
+    static std::optional<std::int64_t> jobId(std::string_view number);
+    static std::string jobNumber(std::int64_t id);
 
 private:
     std::shared_ptr<store::Database> m_db;

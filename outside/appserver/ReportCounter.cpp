@@ -90,13 +90,8 @@ Variant TdmReportCounter::request(const Variant &params, std::string_view comput
 {
     try {
         const JobEnvelope job = readJobEnvelope(params);
-        if (!m_storage->programs.program(job.program))
-            throw JobRefused("The program " + job.program + " is not known to the server");
-        if (!m_storage->programs.rights(job.database, job.user, job.program).mayRun())
-            throw JobRefused("User " + job.user + " has no right to run " + job.program +
-                             " in database " + job.database);
         const JobState state = localRun ? JobState::LocalRun : JobStore::initialState(job);
-        return Variant::wideText(m_storage->jobs.submit(job, params, computer, state));
+        return Variant::wideText(m_storage->admitJob(job, params, computer, state));
     } catch (const JobRefused &e) {
         refuse(e.what());
     } catch (const store::StoreError &e) {

@@ -19,6 +19,12 @@ struct KTRAPPSERVER_EXPORT ServerStorage {
     // Opens the file, creating it and its schema when needed.
     static std::shared_ptr<ServerStorage> open(const std::filesystem::path &file);
 
+    // Takes a job whose envelope was read: checks the program and the user's right to run it,
+    // stores the job and answers its number, all in one write transaction. Raises JobRefused
+    // for an unknown program or a user without the right.
+    std::string admitJob(const JobEnvelope &job, const Variant &params, std::string_view computer,
+                         JobState state);
+
     std::shared_ptr<store::Database> db;
     JobStore jobs;
     ProgramRightsStore programs;

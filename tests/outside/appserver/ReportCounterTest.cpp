@@ -59,7 +59,7 @@ TEST_F(ReportCounterTest, AcceptedJobIsStoredWholeUnderANewNumber)
     EXPECT_EQ(stored->state, "Queued");
     EXPECT_EQ(stored->user, "796");
     EXPECT_EQ(stored->program, "QTXR72");
-    ASSERT_EQ(stored->statuses.size(), 1u);
+    EXPECT_TRUE(stored->statuses.empty());
 }
 
 TEST_F(ReportCounterTest, PeriodicJobIsStoredAsPeriodic)
@@ -133,9 +133,9 @@ TEST_F(ReportCounterTest, Request1RegistersALocalRunAndUpdateStatus1FinishesIt)
     EXPECT_EQ(args[0], Variant::wideText(number)) << "the job number comes back trimmed";
     const auto stored = m_storage->jobs.load(number);
     EXPECT_EQ(stored->state, "Finished");
-    ASSERT_EQ(stored->statuses.size(), 2u);
-    EXPECT_EQ(stored->statuses[1].message, "报表已产生; ");
-    EXPECT_EQ(stored->statuses[1].at, "2024-05-31 18:00:00");
+    ASSERT_EQ(stored->statuses.size(), 1u);
+    EXPECT_EQ(stored->statuses[0].message, "报表已产生; ");
+    EXPECT_EQ(stored->statuses[0].at, "2024-05-31 18:00:00");
 }
 
 TEST_F(ReportCounterTest, UpdateStatus1OfAnUnknownJobRaises)
