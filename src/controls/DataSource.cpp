@@ -1,0 +1,7 @@
+#include "DataSource.h"
+
+TDataSource::TDataSource(QObject *owner) : TComponent(owner)
+{
+}
+
+TDataSource::~TDataSource() = default;
