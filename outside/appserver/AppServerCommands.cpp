@@ -86,7 +86,7 @@ int serve(const std::filesystem::path &file, const QString &listen, bool echo)
         // Checkpoints run beside the request path; the writer's own are only a safety net for
         // a log that the background ones cannot keep up with.
         storage->db->exec("PRAGMA wal_autocheckpoint=20000");
-        checkpointer = std::make_unique<store::WalCheckpointer>(file);
+        checkpointer = std::make_unique<store::WalCheckpointer>(file, std::chrono::seconds(1));
     } catch (const std::exception &e) {
         printLine(stderr, QStringLiteral("Cannot open the database %1: %2").arg(pathText(file), QString::fromUtf8(e.what())));
         return 1;

@@ -28,6 +28,19 @@ std::vector<std::string> splitCodes(const std::string &text)
 
 ProgramRightsStore::ProgramRightsStore(std::shared_ptr<store::Database> db) : m_db(std::move(db)) {}
 
+ProgramRightsStore::Admission ProgramRightsStore::admission(std::string_view database, std::string_view user,
+                                                           std::string_view program)
+{
+    auto q = m_db->query("SELECT EXISTS(SELECT 1 FROM programs WHERE code = ?1),"
+                         " EXISTS(SELECT 1 FROM program_rights WHERE program = ?1 AND database_code = ?2"
+                         " AND user_code = ?3 AND substr(rights, 1, 1) = 'Y')");
+    q->bind(1, program).bind(2, database).bind(3, user);
+    q->step();
+    if (q->integer(0) == 0)
+        return Admission::UnknownProgram;
+    return q->integer(1) != 0 ? Admission::MayRun : Admission::NoRight;
+}
+
 std::optional<ProgramRecord> ProgramRightsStore::program(std::string_view code)
 {
     auto q = m_db->query("SELECT code, name, english_name FROM programs WHERE code = ?");

@@ -32,6 +32,10 @@ class KTRAPPSERVER_EXPORT ProgramRightsStore {
 public:
     explicit ProgramRightsStore(std::shared_ptr<store::Database> db);
 
+    enum class Admission { MayRun, UnknownProgram, NoRight };
+    // Whether the user may run the program in the database, in one look-up.
+    Admission admission(std::string_view database, std::string_view user, std::string_view program);
+
     std::optional<ProgramRecord> program(std::string_view code);
     ProgramRights rights(std::string_view database, std::string_view user, std::string_view program);
     std::string userName(std::string_view user);

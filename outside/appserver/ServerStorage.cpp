@@ -18,11 +18,15 @@ std::string ServerStorage::admitJob(const JobEnvelope &job, const Variant &param
                                    std::string_view computer, JobState state)
 {
     store::Transaction tx(*db);
-    if (!programs.program(job.program))
+    switch (programs.admission(job.database, job.user, job.program)) {
+    case ProgramRightsStore::Admission::UnknownProgram:
         throw JobRefused("The program " + job.program + " is not known to the server");
-    if (!programs.rights(job.database, job.user, job.program).mayRun())
+    case ProgramRightsStore::Admission::NoRight:
         throw JobRefused("User " + job.user + " has no right to run " + job.program + " in database " +
                          job.database);
+    case ProgramRightsStore::Admission::MayRun:
+        break;
+    }
     std::string number = jobs.insert(job, params, computer, state);
     tx.commit();
     return number;
