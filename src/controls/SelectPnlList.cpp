@@ -1,0 +1,390 @@
+#include "SelectPnlList.h"
+
+#include <QLocale>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+// Marks the list's own changes for as long as it lives.
+class OwnChanges {
+public:
+    explicit OwnChanges(bool &flag) : m_flag(flag), m_before(std::exchange(flag, true)) {}
+    ~OwnChanges() { m_flag = m_before; }
+    OwnChanges(const OwnChanges &) = delete;
+    OwnChanges &operator=(const OwnChanges &) = delete;
+
+private:
+    bool &m_flag;
+    bool m_before;
+};
+
+} // namespace
+
+void TQuilListView::ColumnLengths::add(int length, int count)
+{
+    if (count > 0)
+        m_counts[length] += count;
+}
+
+void TQuilListView::ColumnLengths::remove(int length)
+{
+    const auto it = m_counts.find(length);
+    if (it == m_counts.end())
+        return;
+    if (--it->second == 0)
+        m_counts.erase(it);
+}
+
+TQuilListView::TQuilListView(QObject *owner, QWidget *parent) : TListView(owner, parent)
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+TQuilListView::~TQuilListView() = default;
+
+int TQuilListView::CodePageLength(const QString &text)
+{
+    int length = 0;
+    for (const QChar c : text)
+        length += c.unicode() < 0x80 ? 1 : 2;
+    return length;
+}
+
+// Rows.
+
+bool TQuilListView::AddRow(const QStringList &values)
+{
+    if (values.isEmpty())
+        return false;
+    const OwnChanges own(m_adding);
+    try {
+        const bool summaryCurrent = m_summary.current && m_summary.rows == Items().Count();
+        if (summaryCurrent && m_summary.rows == 0)
+            m_summary = RowSummary{};
+        ensureColumns(int(values.size()));
+
+        const QString caption = values.front();
+        QStringList subItems = values.mid(1);
+        const int given = int(subItems.size());
+        if (!summaryCurrent) {
+            // Something else changed the rows: take every step over all of them.
+            insertRow(insertPosition(caption, subItems), caption, subItems);
+            rebuildSummary();
+            RemoveDuplicates();
+        } else {
+            // Every row already holds m_summary.subItems sub-items; only the new row and,
+            // when it is longer, the padding of the others need work.
+            const int common = std::max(m_summary.subItems, given);
+            while (subItems.size() < common)
+                subItems.append(QString());
+            const int position = insertPosition(caption, subItems);
+            TListItem *item = insertRow(position, caption, subItems);
+            addToSummary(position, given);
+            addLengths(item);
+            if (m_checkDuplicate != cd_None) {
+                if (m_summary.duplicateFree)
+                    removeDuplicatesAround(position);
+                else
+                    RemoveDuplicates();
+            }
+        }
+        m_summary.duplicateFree = true;
+        if (m_columnsAutoSize)
+            sizeColumns();
+        return true;
+    } catch (const std::exception &) {
+        m_summary.current = false;
+        return false;
+    }
+}
+
+void TQuilListView::ClearRows()
+{
+    {
+        const OwnChanges own(m_adding);
+        Items().Clear();
+    }
+    m_summary = RowSummary{};
+}
+
+QList<QStringList> TQuilListView::Rows() const
+{
+    QList<QStringList> rows;
+    rows.reserve(Items().Count());
+    for (int i = 0; i < Items().Count(); ++i) {
+        const TListItem *item = Items().Item(i);
+        rows.append(QStringList{item->Caption()} + item->SubItems().toStringList());
+    }
+    return rows;
+}
+
+void TQuilListView::SetRows(const QList<QStringList> &rows)
+{
+    {
+        const OwnChanges own(m_adding);
+        Items().Clear();
+        for (const QStringList &row : rows)
+            insertRow(Items().Count(), row.value(0), row.mid(1));
+    }
+    m_summary.current = false;
+    if (KeepsSorted())
+        SortRows();
+}
+
+TListItem *TQuilListView::insertRow(int position, const QString &caption,
+                                    const QStringList &subItems)
+{
+    TListItem *item = Items().Insert(position);
+    item->SetCaption(caption);
+    item->SubItems().Assign(subItems);
+    return item;
+}
+
+void TQuilListView::ensureColumns(int count)
+{
+    while (Columns().Count() < count) {
+        TListColumn *column = Columns().Add();
+        column->SetCaption(QStringLiteral("Data%1").arg(Columns().Count()));
+    }
+}
+
+int TQuilListView::insertPosition(const QString &caption, const QStringList &subItems) const
+{
+    if (!KeepsSorted())
+        return Items().Count();
+    // After every row that compares equal, as a stable sort would place a row added last.
+    int low = 0;
+    int high = Items().Count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const TListItem *row = Items().Item(middle);
+        if (compareTexts(caption, subItems, row->Caption(), row->SubItems().toStringList()) < 0)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+// The summary after a row with `given` sub-items went in at position (already padded to
+// the common count); when it is longer than the others, they are padded now.
+void TQuilListView::addToSummary(int position, int given)
+{
+    TListItem *added = Items().Item(position);
+    const int before = m_summary.subItems;
+    ++m_summary.rows;
+    if (given > before) {
+        for (int i = 0; i < Items().Count(); ++i) {
+            TListItem *row = Items().Item(i);
+            if (row == added)
+                continue;
+            QStringList padded = row->SubItems().toStringList();
+            while (padded.size() < given)
+                padded.append(QString());
+            row->SubItems().Assign(padded);
+        }
+        m_summary.subItems = given;
+        m_summary.lengths.resize(std::size_t(given) + 1);
+        for (int k = before + 1; k <= given; ++k)
+            m_summary.lengths[std::size_t(k)].add(0, m_summary.rows - 1);
+    }
+    // A handler that refused a change leaves rows the summary does not describe.
+    if (added->SubItems().Count() != m_summary.subItems)
+        m_summary.current = false;
+}
+
+void TQuilListView::rebuildSummary()
+{
+    RowSummary summary;
+    summary.rows = Items().Count();
+    for (int i = 0; i < Items().Count(); ++i)
+        summary.subItems = std::max(summary.subItems, Items().Item(i)->SubItems().Count());
+    for (int i = 0; i < Items().Count(); ++i) {
+        TListItem *row = Items().Item(i);
+        if (row->SubItems().Count() < summary.subItems) {
+            QStringList padded = row->SubItems().toStringList();
+            while (padded.size() < summary.subItems)
+                padded.append(QString());
+            row->SubItems().Assign(padded);
+        }
+    }
+    m_summary = std::move(summary);
+    m_summary.lengths.resize(std::size_t(m_summary.subItems) + 1);
+    for (int i = 0; i < Items().Count(); ++i)
+        addLengths(Items().Item(i));
+    m_summary.duplicateFree = false;
+}
+
+void TQuilListView::addLengths(const TListItem *item)
+{
+    const QStringList subItems = item->SubItems().toStringList();
+    if (m_summary.lengths.size() < std::size_t(subItems.size()) + 1)
+        m_summary.lengths.resize(std::size_t(subItems.size()) + 1);
+    m_summary.lengths[0].add(CodePageLength(item->Caption()));
+    for (qsizetype k = 0; k < subItems.size(); ++k)
+        m_summary.lengths[std::size_t(k) + 1].add(CodePageLength(subItems[k]));
+}
+
+void TQuilListView::removeLengths(const TListItem *item)
+{
+    const QStringList subItems = item->SubItems().toStringList();
+    if (!m_summary.lengths.empty())
+        m_summary.lengths[0].remove(CodePageLength(item->Caption()));
+    for (qsizetype k = 0; k < subItems.size(); ++k) {
+        if (std::size_t(k) + 1 < m_summary.lengths.size())
+            m_summary.lengths[std::size_t(k) + 1].remove(CodePageLength(subItems[k]));
+    }
+}
+
+// Column k is as wide as w times the longest of its caption and its texts in the rows,
+// w being the width of "W" in the list's font.
+void TQuilListView::sizeColumns()
+{
+    const int w = StringWidth(QStringLiteral("W"));
+    for (int k = 0; k < Columns().Count(); ++k) {
+        TListColumn *column = Columns().Items(k);
+        int longest = CodePageLength(column->Caption());
+        if (std::size_t(k) < m_summary.lengths.size())
+            longest = std::max(longest, m_summary.lengths[std::size_t(k)].longest());
+        if (column->Width() != w * longest)
+            column->SetWidth(w * longest);
+    }
+}
+
+// Duplicates.
+
+void TQuilListView::SetCheckDuplicate(TCheckDuplicate mode)
+{
+    if (mode != m_checkDuplicate)
+        m_summary.duplicateFree = false;
+    m_checkDuplicate = mode;
+}
+
+bool TQuilListView::sameCaption(const QString &a, const QString &b) const
+{
+    if (m_checkDuplicate == cd_CheckCase)
+        return a == b;
+    const QLocale locale;
+    return locale.toUpper(a) == locale.toUpper(b);
+}
+
+void TQuilListView::RemoveDuplicates()
+{
+    if (m_checkDuplicate == cd_None)
+        return;
+    const OwnChanges own(m_adding);
+    for (int i = Items().Count() - 1; i >= 1; --i) {
+        if (sameCaption(Items().Item(i)->Caption(), Items().Item(i - 1)->Caption()))
+            Items().Delete(i);
+    }
+    m_summary.duplicateFree = true;
+}
+
+// The list had no adjacent duplicates before the row at `row` came in, so only its two
+// neighbours can equal it; they are tested in the order of the full pass (from the bottom).
+void TQuilListView::removeDuplicatesAround(int row)
+{
+    if (row + 1 < Items().Count()
+        && sameCaption(Items().Item(row + 1)->Caption(), Items().Item(row)->Caption()))
+        Items().Delete(row + 1);
+    if (row >= 1 && sameCaption(Items().Item(row)->Caption(), Items().Item(row - 1)->Caption()))
+        Items().Delete(row);
+}
+
+// Sorting.
+
+void TQuilListView::SetSortType(TSortType type)
+{
+    m_sortType = type;
+    if (KeepsSorted())
+        SortRows();
+}
+
+void TQuilListView::SortRows()
+{
+    CustomSort([this](const TListItem *a, const TListItem *b) { return CompareRows(a, b); });
+}
+
+int TQuilListView::CompareRows(const TListItem *a, const TListItem *b) const
+{
+    return compareTexts(a->Caption(), a->SubItems().toStringList(), b->Caption(),
+                        b->SubItems().toStringList());
+}
+
+// The sort column s first; ties are broken by the caption and column 1: s = 0: caption,
+// column 1; s = 1: column 1, caption; s >= 2: column s, caption, column 1.
+int TQuilListView::compareTexts(const QString &captionA, const QStringList &subItemsA,
+                                const QString &captionB, const QStringList &subItemsB) const
+{
+    const int s = m_sortColumn;
+    int column = s;
+    int result = 0;
+    for (;;) {
+        const QString textA = column == 0 ? captionA : subItemsA.value(column - 1);
+        const QString textB = column == 0 ? captionB : subItemsB.value(column - 1);
+        result = m_collator.compare(textA, textB);
+        if (result != 0)
+            break;
+        if (s != 1 && column == 0)
+            column = 1;
+        else if (s > 0 && column == s)
+            column = 0;
+        else
+            break;
+    }
+    return m_sortDescending ? -result : result;
+}
+
+void TQuilListView::ColumnClick(TListColumn *column)
+{
+    if (column) {
+        if (column->Index() == m_sortColumn) {
+            m_sortDescending = !m_sortDescending;
+        } else {
+            m_sortColumn = column->Index();
+            m_sortDescending = false;
+        }
+        SortRows();
+    }
+    TListView::ColumnClick(column);
+}
+
+// Notifications.
+
+void TQuilListView::ItemChange(TListItem *item, TItemChange change)
+{
+    TListView::ItemChange(item, change);
+    if (change != ctText || m_adding)
+        return;
+    m_summary.current = false;
+    if (KeepsSorted())
+        SortRows();
+}
+
+void TQuilListView::Delete(TListItem *item)
+{
+    TListView::Delete(item);
+    if (m_summary.current && m_summary.rows == Items().Count()) {
+        removeLengths(item);
+        --m_summary.rows;
+    } else {
+        m_summary.current = false;
+    }
+    if (!m_adding)
+        m_summary.duplicateFree = false;
+}
+
+// A press first takes the focus; it goes on only when the list really has it then (an
+// exit check elsewhere may have kept the focus where it was).
+void TQuilListView::mousePressEvent(QMouseEvent *event)
+{
+    if (!Focused())
+        SetFocus();
+    if (!Focused())
+        return;
+    TListView::mousePressEvent(event);
+}
