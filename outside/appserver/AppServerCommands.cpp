@@ -6,6 +6,7 @@
 #include "ListenAddress.h"
 #include "QuitOnSignal.h"
 #include "ReportCounter.h"
+#include "ServedClasses.h"
 #include "ServerStorage.h"
 
 #include <DemoData.h>
@@ -101,12 +102,8 @@ int serve(const std::filesystem::path &file, const QString &listen, bool echo)
         handlers = [] { return std::make_unique<EchoHandler>(); };
     } else {
         handlers = [storage] {
-            return std::make_unique<CallDispatcher>([storage](std::string_view className) {
-                if (!sameTextAscii(className, TdmReportCounter::kClassName))
-                    throw DispatchError("This server serves " + std::string(TdmReportCounter::kClassName) +
-                                        ", not " + std::string(className));
-                return ObjectRef(new TdmReportCounter(storage));
-            });
+            return std::make_unique<CallDispatcher>(
+                [storage](std::string_view className) { return createServedObject(className, storage); });
         };
     }
     FrameServer server(handlers);

@@ -53,6 +53,11 @@ void ServerConnection::readFrames()
         m_socket->write(reinterpret_cast<const char *>(framed.data()), static_cast<qint64>(framed.size()));
         close(e.what());
         return;
+    } catch (const std::exception &e) {
+        // Nothing may leave a slot; whatever went wrong belongs to this connection alone.
+        qCWarning(lcAppServer, "Serving a frame failed: %s", e.what());
+        close(e.what());
+        return;
     }
     if (m_reader.buffered() > 0)
         m_stallTimer.start();

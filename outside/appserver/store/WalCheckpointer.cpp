@@ -1,8 +1,7 @@
 #include "WalCheckpointer.h"
 
 #include "SqliteDatabase.h"
-
-#include <QDebug>
+#include "StoreLog.h"
 
 namespace ktr::store {
 
@@ -40,7 +39,7 @@ void WalCheckpointer::run()
         }
     } catch (const std::exception &e) {
         // The writer's own fallback checkpoints keep the log bounded.
-        qWarning("Background checkpoints of %s stopped: %s", m_file.c_str(), e.what());
+        qCWarning(lcStore, "Background checkpoints of %s stopped: %s", m_file.c_str(), e.what());
     }
 }
 

@@ -167,7 +167,8 @@ TEST_F(SocketCallsTest, ServerRefusesToOpenAnotherClass)
         other.Open();
         FAIL() << "opened";
     } catch (const ktr::DispatchError &e) {
-        EXPECT_STREQ(e.what(), "This server serves ReportCounterS.dmReportCounter, not QTXR72S.Class1");
+        EXPECT_STREQ(e.what(), "This server serves ReportCounterS.dmReportCounter, HarrowWorkCenter.Counter and "
+                               "HarrowWorkCenter.Validator, not QTXR72S.Class1");
     }
     EXPECT_FALSE(other.Connected());
     EXPECT_FALSE(other.AppServer());
@@ -231,6 +232,78 @@ TEST_F(SocketCallsTest, ServerErrorOfACallReachesTheCallerAndTheConnectionStays)
     }
     EXPECT_TRUE(m_connection.Connected());
     EXPECT_EQ(m_server.call("SQLType"), Variant(std::int32_t{0}));
+}
+
+// The work-center's data services, served to work-centers that reach their data through the
+// application server.
+class RemoteDataServiceTest : public ::testing::Test {
+protected:
+    ObjectRef open(const char *className)
+    {
+        auto connection = std::make_unique<TSocketConnection>();
+        connection->SetAddress(QStringLiteral("127.0.0.1"));
+        connection->SetPort(ServerEnvironment::instance->port());
+        connection->SetServerName(QString::fromLatin1(className));
+        connection->Open();
+        ObjectRef server = connection->AppServer();
+        m_connections.push_back(std::move(connection));
+        return server;
+    }
+    std::vector<std::unique_ptr<TSocketConnection>> m_connections;
+};
+
+Variant simpleSql(const ObjectRef &counter, const char *statement)
+{
+    return counter.call("GetCounter", {Variant::wideText("SIMPLESQL"),
+                                       Variant::array({Variant::wideText(statement), Variant::wideText("MA003")}),
+                                       Variant::array({Variant::wideText("QaTest60"), Variant::wideText("QaTest60")})});
+}
+
+TEST_F(RemoteDataServiceTest, SimpleSqlAnswersTheNamedQueries)
+{
+    const ObjectRef counter = open("HarrowWorkCenter.Counter");
+    const Variant rows = simpleSql(counter, "SELECT MA003 FROM KTRINTMA WHERE MA001='Portal WS' ");
+    ASSERT_EQ(rows.elementCount(), 1);
+    EXPECT_EQ(rows.elements()[0].at(0).toString(), "http://127.0.0.1:8089/PortalService");
+}
+
+class RemoteSimpleSqlRefusal : public RemoteDataServiceTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(RemoteSimpleSqlRefusal, ArbitraryStatementIsRefusedAndTheConnectionStays)
+{
+    const ObjectRef counter = open("HarrowWorkCenter.Counter");
+    try {
+        simpleSql(counter, GetParam());
+        FAIL() << "ran";
+    } catch (const ktr::DispatchError &e) {
+        EXPECT_EQ(std::string(e.what()).rfind("SimpleSQL refuses the statement", 0), 0u) << e.what();
+    }
+    // Still served, and nothing was deleted.
+    ASSERT_EQ(simpleSql(counter, "SELECT MA003 FROM KTRINTMA WHERE MA001='StartupPortal'").elementCount(), 1);
+    const Variant power = open("ReportCounterS.dmReportCounter")
+                              .call("GetPower", {Variant::array({Variant::wideText("QaTest60"), Variant::wideText("796"),
+                                                                 Variant::wideText("QTXR72"), Variant::wideText("")})});
+    EXPECT_EQ(power.at(0), Variant(true));
+}
+
+INSTANTIATE_TEST_SUITE_P(Statements, RemoteSimpleSqlRefusal,
+                         ::testing::Values("DELETE FROM program_rights",
+                                           "SELECT MA003 FROM KTRINTMA WHERE MA001='StartupPortal'; DROP TABLE jobs",
+                                           "SELECT params FROM jobs", "PRAGMA writable_schema=1"));
+
+TEST_F(RemoteDataServiceTest, SystemInformationAndValidatorTravel)
+{
+    const Variant info = open("HarrowWorkCenter.Counter").call("GetSysInfo", {Variant::wideText("QaTest60")});
+    ASSERT_EQ(info.dimensions(), 2);
+    EXPECT_EQ(info.upperBound(1), 1);
+
+    const ObjectRef validator = open("HarrowWorkCenter.Validator");
+    validator.put("ProductID", Variant(std::int32_t{1}));
+    std::vector<Variant> args{Variant::wideText("ADMMB"), Variant::wideText("01"), Variant::wideText("QaTest60"),
+                              Variant::array({Variant::wideText("QTXR72")}), Variant()};
+    EXPECT_EQ(validator.call("CheckValue", std::span(args)), Variant(true));
+    ASSERT_TRUE(args[4].isArray()) << "the record comes back through the argument";
+    EXPECT_EQ(args[4].at(4).toString(), "Y");
 }
 
 TEST(SocketConnectionLoss, ADroppedConnectionRaisesAtTheCaller)

@@ -15,8 +15,12 @@ namespace ktr::workcenter {
 //   QueryData(table, key, database, parameters, result by reference) -> Boolean found; the
 //     result becomes the listed records, an array of rows
 // An unknown table key or query number, or too few key values, raises DispatchError.
+//
+// ktr-appserver also serves it over TCP under the class name kServedClassName.
 class TValidatorService : public DispatchObject {
 public:
+    static constexpr const char *kServedClassName = "HarrowWorkCenter.Validator";
+
     explicit TValidatorService(std::shared_ptr<const WorkCenterContext> context);
 
 private:

@@ -15,8 +15,12 @@ namespace ktr::workcenter {
 //     "SIMPLESQL" [statement, column] -> rows (see runSimpleSql)
 //     "SYSDATE" -> today as "YYYYMMDD"
 //     "NEXTVALUE" [counter name] -> the counter's next value (integer), kept in the database
+//
+// ktr-appserver also serves it over TCP under the class name kServedClassName.
 class TCounterService : public DispatchObject {
 public:
+    static constexpr const char *kServedClassName = "HarrowWorkCenter.Counter";
+
     explicit TCounterService(std::shared_ptr<const WorkCenterContext> context);
 
 private:
