@@ -2,7 +2,23 @@
 
 #include "AppServerLog.h"
 
+#include <algorithm>
+
 namespace ktr::appserver {
+
+namespace {
+
+// Whether the object left an argument as it was sent. An array it did not touch still shares
+// its elements with the copy kept (writes copy first), which spares the deep comparison.
+bool unchanged(const Variant &sent, const Variant &now)
+{
+    if (sent.isArray() && now.isArray() && sent.elements().data() == now.elements().data() &&
+        std::ranges::equal(sent.bounds(), now.bounds()))
+        return true;
+    return sent == now;
+}
+
+} // namespace
 
 FrameHandler::~FrameHandler() = default;
 
@@ -24,7 +40,7 @@ FrameOutcome CallDispatcher::handle(std::span<const std::uint8_t> payload)
         call = wire::decodeCall(payload);
     } catch (const wire::WireError &e) {
         qCWarning(lcAppServer, "Malformed call refused: %s", e.what());
-        return {errorReply(0, std::string("Malformed call: ") + e.what()), true};
+        return {errorReply(0, std::string("Malformed call: ") + e.what()), true, {}};
     }
 
     wire::ReplyMessage reply;
@@ -37,35 +53,36 @@ FrameOutcome CallDispatcher::handle(std::span<const std::uint8_t> payload)
         } else if (!m_session) {
             throw DispatchError("No server object is open on this connection");
         } else {
-            const std::vector<Variant> sent = call.args;
+            std::vector<Variant> sent = call.args;
             reply.result = m_session->invoke(call.member, call.kind, call.args);
-            if (call.args != sent)
-                reply.args = std::move(call.args);
+            if (!std::ranges::equal(sent, call.args, unchanged))
+                reply.args = call.args;
+            return {wire::encodeReply(reply), false, std::move(sent)};
         }
-        return {wire::encodeReply(reply), false};
+        return {wire::encodeReply(reply), false, std::move(call.args)};
     } catch (const wire::WireError &e) {
-        return {errorReply(call.id, "The answer of " + call.member + " cannot travel: " + e.what()), false};
+        return {errorReply(call.id, "The answer of " + call.member + " cannot travel: " + e.what()), false, {}};
     } catch (const std::exception &e) {
-        return {errorReply(call.id, e.what()), false};
+        return {errorReply(call.id, e.what()), false, {}};
     } catch (...) {
-        return {errorReply(call.id, "Internal error of the application server in " + call.member), false};
+        return {errorReply(call.id, "Internal error of the application server in " + call.member), false, {}};
     }
 }
 
 FrameOutcome EchoHandler::handle(std::span<const std::uint8_t> payload)
 {
     if (m_opened)
-        return {wire::Bytes(payload.begin(), payload.end()), false};
+        return {wire::Bytes(payload.begin(), payload.end()), false, {}};
     try {
         const wire::CallMessage call = wire::decodeCall(payload);
         if (call.member != CallDispatcher::kOpenServer)
-            return {errorReply(call.id, "No server object is open on this connection"), false};
+            return {errorReply(call.id, "No server object is open on this connection"), false, {}};
         m_opened = true;
         wire::ReplyMessage reply;
         reply.id = call.id;
-        return {wire::encodeReply(reply), false};
+        return {wire::encodeReply(reply), false, {}};
     } catch (const wire::WireError &e) {
-        return {errorReply(0, std::string("Malformed call: ") + e.what()), true};
+        return {errorReply(0, std::string("Malformed call: ") + e.what()), true, {}};
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include "ktrappserver_global.h"
 
+#include <Variant.h>
 #include <WireCodec.h>
 
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace ktr::appserver {
 
@@ -15,6 +17,9 @@ namespace ktr::appserver {
 struct FrameOutcome {
     wire::Bytes reply;
     bool closeAfterReply = false;
+    // Values whose release can wait until the reply is on its way (a decoded job array is a
+    // tree of many small blocks; freeing it need not delay the answer).
+    std::vector<Variant> releaseAfterReply;
 };
 
 // Turns one received payload into one reply. One handler serves one connection.

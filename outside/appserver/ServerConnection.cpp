@@ -4,6 +4,8 @@
 
 #include <QTcpSocket>
 
+#include <iterator>
+
 namespace ktr::appserver {
 
 ServerConnection::ServerConnection(QTcpSocket *socket, std::unique_ptr<FrameHandler> handler,
@@ -36,11 +38,14 @@ void ServerConnection::readFrames()
         const QByteArray data = m_socket->readAll();
         m_reader.feed(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
                                 static_cast<std::size_t>(data.size())));
+        std::vector<Variant> releaseAfterReply;
         while (std::optional<wire::Bytes> payload = m_reader.next()) {
-            const FrameOutcome outcome = m_handler->handle(*payload);
+            FrameOutcome outcome = m_handler->handle(*payload);
             const wire::Bytes framed = wire::frame(outcome.reply);
             m_socket->write(reinterpret_cast<const char *>(framed.data()),
                             static_cast<qint64>(framed.size()));
+            std::move(outcome.releaseAfterReply.begin(), outcome.releaseAfterReply.end(),
+                      std::back_inserter(releaseAfterReply));
             if (outcome.closeAfterReply) {
                 close("it sent a malformed call");
                 return;
