@@ -1,6 +1,7 @@
 #include "CallDispatcher.h"
 
 #include "AppServerLog.h"
+#include "ReceivedCall.h"
 
 #include <algorithm>
 
@@ -18,9 +19,32 @@ bool unchanged(const Variant &sent, const Variant &now)
     return sent == now;
 }
 
+// Shows the session the bytes of the call it serves while it serves it.
+class ReceivedCallScope {
+public:
+    ReceivedCallScope(const ObjectRef &session, std::span<const std::uint8_t> payload)
+        : m_observer(dynamic_cast<ReceivedCallObserver *>(session.get()))
+    {
+        if (m_observer)
+            m_observer->setReceivedCall(payload);
+    }
+    ~ReceivedCallScope()
+    {
+        if (m_observer)
+            m_observer->setReceivedCall({});
+    }
+    ReceivedCallScope(const ReceivedCallScope &) = delete;
+    ReceivedCallScope &operator=(const ReceivedCallScope &) = delete;
+
+private:
+    ReceivedCallObserver *m_observer;
+};
+
 } // namespace
 
 FrameHandler::~FrameHandler() = default;
+
+ReceivedCallObserver::~ReceivedCallObserver() = default;
 
 wire::Bytes errorReply(std::uint32_t id, const std::string &message)
 {
@@ -54,7 +78,10 @@ FrameOutcome CallDispatcher::handle(std::span<const std::uint8_t> payload)
             throw DispatchError("No server object is open on this connection");
         } else {
             std::vector<Variant> sent = call.args;
-            reply.result = m_session->invoke(call.member, call.kind, call.args);
+            {
+                const ReceivedCallScope received(m_session, payload);
+                reply.result = m_session->invoke(call.member, call.kind, call.args);
+            }
             if (!std::ranges::equal(sent, call.args, unchanged))
                 reply.args = call.args;
             return {wire::encodeReply(reply), false, std::move(sent)};

@@ -73,10 +73,9 @@ JobState JobStore::initialState(const JobEnvelope &job)
     }
 }
 
-std::string JobStore::insert(const JobEnvelope &job, const Variant &params, std::string_view computer,
-                             JobState state)
+std::string JobStore::insert(const JobEnvelope &job, std::span<const std::uint8_t> receivedCall,
+                             std::string_view computer, JobState state)
 {
-    const wire::Bytes encoded = wire::encodeVariant(params);
     const std::int64_t first = localDay() * kSerialsPerDay;
     std::int64_t id = first + 1;
     {
@@ -88,7 +87,7 @@ std::string JobStore::insert(const JobEnvelope &job, const Variant &params, std:
     if (id >= first + kSerialsPerDay)
         throw store::StoreError("No job number is left for today");
     auto q = m_db->query("INSERT INTO jobs(id, program, company, user_code, database_code, job_kind,"
-                         " run_mode, start_at, computer, submitted_at, state, params)"
+                         " run_mode, start_at, computer, submitted_at, state, received_call)"
                          " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     q->bind(1, id).bind(2, job.program).bind(3, job.company).bind(4, job.user);
     q->bind(5, job.database).bind(6, job.jobKind).bind(7, job.runMode);
@@ -96,7 +95,7 @@ std::string JobStore::insert(const JobEnvelope &job, const Variant &params, std:
         q->bind(8, *job.startAt);
     else
         q->bindNull(8);
-    q->bind(9, computer).bind(10, utcNow()).bind(11, jobStateName(state)).bindBlob(12, encoded);
+    q->bind(9, computer).bind(10, utcNow()).bind(11, jobStateName(state)).bindBlob(12, receivedCall);
     q->run();
     return jobNumber(id);
 }
@@ -133,7 +132,7 @@ std::optional<StoredJob> JobStore::load(std::string_view number)
     StoredJob job;
     {
         auto q = m_db->query("SELECT job_no, program, company, user_code, database_code, job_kind,"
-                             " run_mode, start_at, computer, submitted_at, state, params"
+                             " run_mode, start_at, computer, submitted_at, state, received_call"
                              " FROM jobs WHERE id = ?");
         q->bind(1, *id);
         if (!q->step())
@@ -151,7 +150,10 @@ std::optional<StoredJob> JobStore::load(std::string_view number)
         job.submittedAt = q->text(9);
         job.state = q->text(10);
         const std::vector<std::uint8_t> bytes = q->blob(11);
-        job.params = wire::decodeVariant(bytes);
+        const wire::CallMessage call = wire::decodeCall(bytes);
+        if (call.args.empty())
+            throw store::StoreError("Job " + job.number + " is stored without its parameters");
+        job.params = call.args.front();
     }
     auto q = m_db->query("SELECT at, state, message FROM job_status WHERE job_id = ? ORDER BY id");
     q->bind(1, *id);

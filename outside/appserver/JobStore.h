@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ struct StoredJob {
     std::string computer;
     std::string submittedAt; // UTC, ISO 8601
     std::string state;
-    Variant params; // exactly as received
+    Variant params; // the job parameter array, from the call as received
     std::vector<JobStatusEntry> statuses;
 };
 
@@ -42,9 +43,10 @@ public:
 
     explicit JobStore(std::shared_ptr<store::Database> db);
 
-    // Stores the job whole and answers its number. Runs inside the caller's write transaction.
-    std::string insert(const JobEnvelope &job, const Variant &params, std::string_view computer,
-                       JobState state);
+    // Stores the job whole, as the CBOR call message that delivered it, and answers its number.
+    // Runs inside the caller's write transaction.
+    std::string insert(const JobEnvelope &job, std::span<const std::uint8_t> receivedCall,
+                       std::string_view computer, JobState state);
     // Records a status report of a job; false when there is no such job.
     bool addStatus(std::string_view number, JobState state, std::string_view at,
                    std::string_view message);

@@ -5,6 +5,7 @@
 
 #include <SqliteDatabase.h>
 #include <VariantJson.h>
+#include <WireCodec.h>
 
 #include <algorithm>
 
@@ -91,7 +92,16 @@ Variant TdmReportCounter::request(const Variant &params, std::string_view comput
     try {
         const JobEnvelope job = readJobEnvelope(params);
         const JobState state = localRun ? JobState::LocalRun : JobStore::initialState(job);
-        return Variant::wideText(m_storage->admitJob(job, params, computer, state));
+        wire::Bytes encoded;
+        std::span<const std::uint8_t> received = m_receivedCall;
+        if (received.empty()) {
+            wire::CallMessage call{0, localRun ? "Request1" : "Request", InvokeKind::Method, {params}};
+            if (localRun)
+                call.args.push_back(Variant::wideText(computer));
+            encoded = wire::encodeCall(call);
+            received = encoded;
+        }
+        return Variant::wideText(m_storage->admitJob(job, received, computer, state));
     } catch (const JobRefused &e) {
         refuse(e.what());
     } catch (const store::StoreError &e) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReceivedCall.h"
 #include "ServerStorage.h"
 #include "ktrappserver_global.h"
 
@@ -27,7 +28,10 @@ namespace ktr::appserver {
 //   DeleteConTable([name, user, program]) -> "" or the reason
 //   ChangeConName([old name, user, program], [new name, user, program]) -> "" or the reason
 //   ProviderRows(provider name) -> [[field names], [rows]] for the client data set
-class KTRAPPSERVER_EXPORT TdmReportCounter : public DispatchObject {
+//
+// A job is stored as the call message that delivered it: over a socket the bytes as they
+// arrived, in-process the same message encoded here.
+class KTRAPPSERVER_EXPORT TdmReportCounter : public DispatchObject, public ReceivedCallObserver {
 public:
     static constexpr const char *kClassName = "ReportCounterS.dmReportCounter";
     static constexpr const char *kSchemeProvider = "pvdConSave";
@@ -36,6 +40,7 @@ public:
     explicit TdmReportCounter(std::shared_ptr<ServerStorage> storage);
 
     Variant invoke(std::string_view name, InvokeKind kind, std::span<Variant> args) override;
+    void setReceivedCall(std::span<const std::uint8_t> payload) override { m_receivedCall = payload; }
 
 private:
     Variant request(const Variant &params, std::string_view computer, bool localRun);
@@ -50,6 +55,7 @@ private:
 
     std::shared_ptr<ServerStorage> m_storage;
     std::string m_lastRefusal;
+    std::span<const std::uint8_t> m_receivedCall;
     std::optional<std::pair<std::string, std::string>> m_loadedSchemes; // user, program
 };
 

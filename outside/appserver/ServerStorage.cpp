@@ -14,7 +14,7 @@ std::shared_ptr<ServerStorage> ServerStorage::open(const std::filesystem::path &
     return std::make_shared<ServerStorage>(store::openStore(file));
 }
 
-std::string ServerStorage::admitJob(const JobEnvelope &job, const Variant &params,
+std::string ServerStorage::admitJob(const JobEnvelope &job, std::span<const std::uint8_t> receivedCall,
                                    std::string_view computer, JobState state)
 {
     store::Transaction tx(*db);
@@ -27,7 +27,7 @@ std::string ServerStorage::admitJob(const JobEnvelope &job, const Variant &param
     case ProgramRightsStore::Admission::MayRun:
         break;
     }
-    std::string number = jobs.insert(job, params, computer, state);
+    std::string number = jobs.insert(job, receivedCall, computer, state);
     tx.commit();
     return number;
 }

@@ -22,8 +22,8 @@ struct KTRAPPSERVER_EXPORT ServerStorage {
     // Takes a job whose envelope was read: checks the program and the user's right to run it,
     // stores the job and answers its number, all in one write transaction. Raises JobRefused
     // for an unknown program or a user without the right.
-    std::string admitJob(const JobEnvelope &job, const Variant &params, std::string_view computer,
-                         JobState state);
+    std::string admitJob(const JobEnvelope &job, std::span<const std::uint8_t> receivedCall,
+                         std::string_view computer, JobState state);
 
     std::shared_ptr<store::Database> db;
     JobStore jobs;

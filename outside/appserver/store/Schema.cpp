@@ -66,13 +66,14 @@ constexpr const char *kTables[] = {
     " PRIMARY KEY(name, creator, program))",
     // id: the job number as an integer, the day YYYYMMDD times 1000000 plus the day's serial, so
     // that a job is one row of one b-tree and the next serial one seek; job_no shows it as the
-    // clients see it. params: the job parameter array exactly as received, CBOR-encoded.
+    // clients see it. received_call: the call that delivered the job, exactly as it arrived (a
+    // CBOR call message, whose first argument is the job parameter array).
     "CREATE TABLE IF NOT EXISTS jobs(id INTEGER PRIMARY KEY,"
     " job_no TEXT GENERATED ALWAYS AS (printf('%08d%04d', id / 1000000, id % 1000000)) VIRTUAL,"
     " program TEXT NOT NULL, company TEXT NOT NULL, user_code TEXT NOT NULL,"
     " database_code TEXT NOT NULL, job_kind TEXT NOT NULL, run_mode INTEGER NOT NULL, start_at REAL,"
     " computer TEXT NOT NULL DEFAULT '', submitted_at TEXT NOT NULL, state TEXT NOT NULL,"
-    " params BLOB NOT NULL)",
+    " received_call BLOB NOT NULL)",
     "CREATE TABLE IF NOT EXISTS job_status(id INTEGER PRIMARY KEY, job_id INTEGER NOT NULL"
     " REFERENCES jobs(id), at TEXT NOT NULL, state TEXT NOT NULL, message TEXT NOT NULL)",
     "CREATE INDEX IF NOT EXISTS job_status_by_job ON job_status(job_id)",
