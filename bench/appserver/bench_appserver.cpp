@@ -71,7 +71,7 @@ struct Fixture {
         if (!seed.waitForFinished(60000) || seed.exitCode() != 0)
             return false;
         server = std::make_unique<ServerProcess>(db, QStringList{});
-        echo = std::make_unique<ServerProcess>(dir.filePath(QStringLiteral("echo.db")), QStringList{QStringLiteral("--echo")});
+        echo = std::make_unique<ServerProcess>(db, QStringList{QStringLiteral("--echo")});
         return server->port() && echo->port();
     }
 };

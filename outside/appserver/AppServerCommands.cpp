@@ -82,41 +82,40 @@ int serve(const std::filesystem::path &file, const QString &listen, bool echo)
     }
     std::shared_ptr<ServerStorage> storage;
     std::unique_ptr<store::WalCheckpointer> checkpointer;
-    try {
-        storage = ServerStorage::open(file);
-        // Checkpoints run beside the request path; the writer's own are only a safety net for
-        // a log that the background ones cannot keep up with.
-        storage->db->exec("PRAGMA wal_autocheckpoint=20000");
-        checkpointer = std::make_unique<store::WalCheckpointer>(file, std::chrono::seconds(1));
-    } catch (const std::exception &e) {
-        printLine(stderr, QStringLiteral("Cannot open the database %1: %2").arg(pathText(file), QString::fromUtf8(e.what())));
-        return 1;
+    FrameHandlerFactory handlers = [] { return std::make_unique<EchoHandler>(); };
+    if (!echo) {
+        try {
+            storage = ServerStorage::open(file);
+            // Checkpoints run beside the request path; the writer's own are only a safety net
+            // for a log that the background ones cannot keep up with.
+            storage->db->exec("PRAGMA wal_autocheckpoint=20000");
+            checkpointer = std::make_unique<store::WalCheckpointer>(file, std::chrono::seconds(1));
+        } catch (const std::exception &e) {
+            printLine(stderr, QStringLiteral("Cannot open the database %1: %2")
+                                  .arg(pathText(file), QString::fromUtf8(e.what())));
+            return 1;
+        }
+        handlers = [storage] {
+            return std::make_unique<CallDispatcher>(
+                [storage](std::string_view className) { return createServedObject(className, storage); });
+        };
     }
     // Every stored job allocates and frees SQLite's transaction buffers; glibc would give the
     // heap top back to the system after each one and take it again for the next.
     mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
     mallopt(M_TOP_PAD, 4 * 1024 * 1024);
 
-    FrameHandlerFactory handlers;
-    if (echo) {
-        handlers = [] { return std::make_unique<EchoHandler>(); };
-    } else {
-        handlers = [storage] {
-            return std::make_unique<CallDispatcher>(
-                [storage](std::string_view className) { return createServedObject(className, storage); });
-        };
-    }
     FrameServer server(handlers);
     if (!server.listen(where->address, where->port)) {
         printLine(stderr, QStringLiteral("Cannot listen on %1: %2").arg(listen, server.errorString()));
         return 1;
     }
     QuitOnSignal quitOnSignal;
-    printLine(stdout, QStringLiteral("ktr-appserver listening on %1:%2 (%3, database %4)")
+    printLine(stdout, QStringLiteral("ktr-appserver listening on %1:%2 (%3)")
                           .arg(server.serverAddress().toString())
                           .arg(server.serverPort())
-                          .arg(echo ? QStringLiteral("echo") : QString::fromLatin1(TdmReportCounter::kClassName),
-                               pathText(file)));
+                          .arg(echo ? QStringLiteral("echo, no database")
+                                    : QStringLiteral("database %1").arg(pathText(file))));
     return QCoreApplication::exec();
 }
 
