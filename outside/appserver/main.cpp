@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
         "answers rights, over TCP."));
     parser.addHelpOption();
     const QCommandLineOption listen(QStringLiteral("listen"),
-                                    QStringLiteral("Address and port to serve (port 0: any free port)."),
+                                    QStringLiteral("Address and port to serve, 127.0.0.1:211 unless given (port 0: any free port)."),
                                     QStringLiteral("ADDRESS:PORT"), QStringLiteral("127.0.0.1:211"));
     const QCommandLineOption db(QStringLiteral("db"),
                                 QStringLiteral("Database file (default: KTR_DATABASE, else Data/ktr.db "
