@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <future>
 #include <thread>
@@ -23,6 +25,14 @@ inline void PrintTo(const Variant &value, std::ostream *os)
 } // namespace ktr
 
 namespace {
+
+// Cases of the tables below print as their names.
+template <typename Case>
+    requires requires(const Case &c) { c.name; }
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 Variant w(const char *text)
 {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 using ktr::Variant;
@@ -11,6 +13,14 @@ using ktr::appserver::JobRefused;
 using ktr::appserver::readJobEnvelope;
 
 namespace {
+
+// Cases of the tables below print as their names.
+template <typename Case>
+    requires requires(const Case &c) { c.name; }
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 TEST(JobEnvelope, ReadsTheEnvironmentOfAOneOffJob)
 {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 
 using ktr::ObjectRef;
@@ -20,6 +22,14 @@ using ktr::appserver::ServerStorage;
 using ktr::appserver::TdmReportCounter;
 
 namespace {
+
+// Cases of the tables below print as their names.
+template <typename Case>
+    requires requires(const Case &c) { c.name; }
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ReportCounterTest : public ::testing::Test {
 protected:

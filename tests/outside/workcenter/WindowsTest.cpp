@@ -22,6 +22,14 @@ using ktr::platform::ModalRequest;
 
 namespace {
 
+// Cases of the tables below print as their names.
+template <typename Case>
+    requires requires(const Case &c) { c.name; }
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 Variant w(const char *text)
 {
     return Variant::wideText(text);
