@@ -214,6 +214,8 @@ public:
     void SetOnItemChange(const TMethod &m) { m_onItemChange = m; }
     TMethod OnItemChanging() const { return m_onItemChanging; }
     void SetOnItemChanging(const TMethod &m) { m_onItemChanging = m; }
+    // Whether a handler of OnItemSelect, OnItemChange or OnItemChanging is assigned.
+    bool ListensToItems() const;
 
     void DoExit() override;
     void Resize() override;
@@ -234,11 +236,14 @@ private slots:
     void childKeyDown(QObject *Sender, quint16 *Key, int Shift);
     void childKeyUp(QObject *Sender, quint16 *Key, int Shift);
     void childKeyPress(QObject *Sender, QChar *Key);
-    void listBoxSelectItem(QObject *Sender, TListItem *Item, bool Selected);
-    void listBoxChange(QObject *Sender, TListItem *Item, TItemChange Change);
-    void listBoxChanging(QObject *Sender, TListItem *Item, TItemChange Change, bool *AllowChange);
 
 private:
+    // ListBox's notifications, with ListBox as sender.
+    friend class TQuilListView;
+    void raiseItemSelect(TListItem *item, bool selected);
+    void raiseItemChange(TListItem *item, TItemChange change);
+    void raiseItemChanging(TListItem *item, TItemChange change, bool &allow);
+
     void bindChildEvents();
     void applyVisibility(TSelectStyle style);
     void toggleMode();

@@ -54,9 +54,7 @@ void TSelectPanel::bindChildEvents()
     btnDelete->SetOnClick(MethodOf(this, "btnDeleteClick"));
     btnClear->SetOnClick(MethodOf(this, "btnClearClick"));
 
-    ListBox->SetOnSelectItem(MethodOf(this, "listBoxSelectItem"));
-    ListBox->SetOnChange(MethodOf(this, "listBoxChange"));
-    ListBox->SetOnChanging(MethodOf(this, "listBoxChanging"));
+    ListBox->SetNotifiedPanel(this);
 }
 
 // Clicks and mouse buttons.
@@ -114,25 +112,35 @@ void TSelectPanel::childKeyPress(QObject *Sender, QChar *Key)
 
 // The list's notifications.
 
-void TSelectPanel::listBoxSelectItem(QObject *Sender, TListItem *Item, bool Selected)
+bool TSelectPanel::ListensToItems() const
 {
-    int index = Item ? Item->Index() : -1;
+    return m_onItemSelect.assigned() || m_onItemChange.assigned() || m_onItemChanging.assigned();
+}
+
+void TSelectPanel::raiseItemSelect(TListItem *item, bool selected)
+{
+    if (!m_onItemSelect.assigned())
+        return;
+    QObject *sender = ListBox;
+    int index = item ? item->Index() : -1;
     ktr::platform::invokeHandler(m_onItemSelect, {"QObject*", "TListItem*", "int", "bool"},
-                                 {&Sender, &Item, &index, &Selected});
+                                 {&sender, &item, &index, &selected});
 }
 
-void TSelectPanel::listBoxChange(QObject *Sender, TListItem *Item, TItemChange Change)
+void TSelectPanel::raiseItemChange(TListItem *item, TItemChange change)
 {
+    QObject *sender = ListBox;
     ktr::platform::invokeHandler(m_onItemChange, {"QObject*", "TListItem*", "TItemChange"},
-                                 {&Sender, &Item, &Change});
+                                 {&sender, &item, &change});
 }
 
-void TSelectPanel::listBoxChanging(QObject *Sender, TListItem *Item, TItemChange Change,
-                                   bool *AllowChange)
+void TSelectPanel::raiseItemChanging(TListItem *item, TItemChange change, bool &allow)
 {
+    QObject *sender = ListBox;
+    bool *allowPtr = &allow;
     ktr::platform::invokeHandler(m_onItemChanging,
                                  {"QObject*", "TListItem*", "TItemChange", "bool*"},
-                                 {&Sender, &Item, &Change, &AllowChange});
+                                 {&sender, &item, &change, &allowPtr});
 }
 
 // The buttons.

@@ -1,9 +1,15 @@
 #include "SelectPnlList.h"
 
+#include "SelectPnl.h"
+
+#include <QEvent>
 #include <QLocale>
 #include <QMouseEvent>
 
+#include <QSignalBlocker>
+
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -23,6 +29,25 @@ private:
 };
 
 } // namespace
+
+// Texts written into the rows while a row is being added. The view lays every row out
+// afresh after an insertion, so the model's change notification for each cell is only
+// cost (it is most of the cost of a row) and is held back meanwhile. Only while no handler
+// of the list's or the panel's item events can run in between: a handler might insert rows,
+// which the view must hear of.
+class TQuilListView::QuietCells {
+public:
+    explicit QuietCells(TQuilListView &list)
+    {
+        const bool handlers = list.OnChange().assigned() || list.OnChanging().assigned()
+            || (list.m_panel && list.m_panel->ListensToItems());
+        if (!handlers)
+            m_blocker.emplace(list.model());
+    }
+
+private:
+    std::optional<QSignalBlocker> m_blocker;
+};
 
 void TQuilListView::ColumnLengths::add(int length, int count)
 {
@@ -139,6 +164,7 @@ TListItem *TQuilListView::insertRow(int position, const QString &caption,
                                     const QStringList &subItems)
 {
     TListItem *item = Items().Insert(position);
+    const QuietCells quiet(*this);
     item->SetCaption(caption);
     item->SubItems().Assign(subItems);
     return item;
@@ -178,6 +204,7 @@ void TQuilListView::addToSummary(int position, int given)
     const int before = m_summary.subItems;
     ++m_summary.rows;
     if (given > before) {
+        const QuietCells quiet(*this);
         for (int i = 0; i < Items().Count(); ++i) {
             TListItem *row = Items().Item(i);
             if (row == added)
@@ -203,6 +230,7 @@ void TQuilListView::rebuildSummary()
     summary.rows = Items().Count();
     for (int i = 0; i < Items().Count(); ++i)
         summary.subItems = std::max(summary.subItems, Items().Item(i)->SubItems().Count());
+    const QuietCells quiet(*this);
     for (int i = 0; i < Items().Count(); ++i) {
         TListItem *row = Items().Item(i);
         if (row->SubItems().Count() < summary.subItems) {
@@ -244,7 +272,7 @@ void TQuilListView::removeLengths(const TListItem *item)
 // w being the width of "W" in the list's font.
 void TQuilListView::sizeColumns()
 {
-    const int w = StringWidth(QStringLiteral("W"));
+    const int w = charWidth();
     for (int k = 0; k < Columns().Count(); ++k) {
         TListColumn *column = Columns().Items(k);
         int longest = CodePageLength(column->Caption());
@@ -253,6 +281,20 @@ void TQuilListView::sizeColumns()
         if (column->Width() != w * longest)
             column->SetWidth(w * longest);
     }
+}
+
+int TQuilListView::charWidth()
+{
+    if (m_charWidth < 0)
+        m_charWidth = StringWidth(QStringLiteral("W"));
+    return m_charWidth;
+}
+
+void TQuilListView::changeEvent(QEvent *event)
+{
+    TListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_charWidth = -1;
 }
 
 // Duplicates.
@@ -355,9 +397,26 @@ void TQuilListView::ColumnClick(TListColumn *column)
 
 // Notifications.
 
+bool TQuilListView::CanChangeItem(TListItem *item, TItemChange change)
+{
+    bool allow = TListView::CanChangeItem(item, change);
+    if (m_panel)
+        m_panel->raiseItemChanging(item, change, allow);
+    return allow;
+}
+
+void TQuilListView::SelectItem(TListItem *item, bool selected)
+{
+    TListView::SelectItem(item, selected);
+    if (m_panel)
+        m_panel->raiseItemSelect(item, selected);
+}
+
 void TQuilListView::ItemChange(TListItem *item, TItemChange change)
 {
     TListView::ItemChange(item, change);
+    if (m_panel)
+        m_panel->raiseItemChange(item, change);
     if (change != ctText || m_adding)
         return;
     m_summary.current = false;

@@ -10,6 +10,8 @@
 #include <map>
 #include <vector>
 
+class TSelectPanel;
+
 // The value list of a selection panel: a report-style list view whose rows are added
 // with AddRow, which creates missing columns, pads every row to the same number of
 // sub-items, removes adjacent duplicate captions and sizes the columns to their texts.
@@ -18,6 +20,9 @@
 // (CompareRows) with the sort column and direction a column click chooses. The list does
 // this itself and leaves the platform's own sort mode off, so that adding a row costs a
 // binary search instead of a full sort.
+//
+// Row selection, change and changing notifications raise the list's own events and then
+// those of the panel it serves (SetNotifiedPanel).
 //
 // AddRow keeps a summary of the rows (their common sub-item count and, per column, how
 // many texts have each length) so that adding n rows costs near-linear time; a change made
@@ -65,12 +70,17 @@ public:
     // character (a Chinese character takes two bytes in the double-byte code pages).
     static int CodePageLength(const QString &text);
 
+    void SetNotifiedPanel(TSelectPanel *panel) { m_panel = panel; }
+
+    bool CanChangeItem(TListItem *item, TItemChange change) override;
     void ItemChange(TListItem *item, TItemChange change) override;
 
 protected:
+    void SelectItem(TListItem *item, bool selected) override;
     void ColumnClick(TListColumn *column) override;
     void Delete(TListItem *item) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // How many texts of one column have each length.
@@ -83,6 +93,8 @@ private:
     private:
         std::map<int, int> m_counts;
     };
+
+    class QuietCells;
 
     // What AddRow knows of the rows while nothing else changed them.
     struct RowSummary {
@@ -103,6 +115,7 @@ private:
     void rebuildSummary();
     void removeDuplicatesAround(int row);
     void sizeColumns();
+    int charWidth();
     void addLengths(const TListItem *item);
     void removeLengths(const TListItem *item);
 
@@ -114,4 +127,6 @@ private:
     QCollator m_collator;
     RowSummary m_summary;
     bool m_adding = false; // inside AddRow or SetRows: changes are the list's own
+    int m_charWidth = -1;  // of "W" in the list's font; -1 until measured
+    TSelectPanel *m_panel = nullptr;
 };
