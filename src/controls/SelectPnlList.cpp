@@ -28,6 +28,18 @@ private:
     bool m_before;
 };
 
+// Counts the item handlers running.
+class HandlerCall {
+public:
+    explicit HandlerCall(int &depth) : m_depth(depth) { ++m_depth; }
+    ~HandlerCall() { --m_depth; }
+    HandlerCall(const HandlerCall &) = delete;
+    HandlerCall &operator=(const HandlerCall &) = delete;
+
+private:
+    int &m_depth;
+};
+
 } // namespace
 
 // Texts written into the rows while a row is being added. The view lays every row out
@@ -86,8 +98,9 @@ bool TQuilListView::AddRow(const QStringList &values)
     if (values.isEmpty())
         return false;
     const OwnChanges own(m_adding);
+    const unsigned foreignBefore = m_foreignChanges;
     try {
-        const bool summaryCurrent = m_summary.current && m_summary.rows == Items().Count();
+        bool summaryCurrent = m_summary.current && m_summary.rows == Items().Count();
         if (summaryCurrent && m_summary.rows == 0)
             m_summary = RowSummary{};
         ensureColumns(int(values.size()));
@@ -95,29 +108,41 @@ bool TQuilListView::AddRow(const QStringList &values)
         const QString caption = values.front();
         QStringList subItems = values.mid(1);
         const int given = int(subItems.size());
-        if (!summaryCurrent) {
-            // Something else changed the rows: take every step over all of them.
-            insertRow(insertPosition(caption, subItems), caption, subItems);
-            rebuildSummary();
-            RemoveDuplicates();
-        } else {
+        int position = -1;
+        if (summaryCurrent) {
             // Every row already holds m_summary.subItems sub-items; only the new row and,
             // when it is longer, the padding of the others need work.
             const int common = std::max(m_summary.subItems, given);
             while (subItems.size() < common)
                 subItems.append(QString());
-            const int position = insertPosition(caption, subItems);
+            position = insertPosition(caption, subItems);
             TListItem *item = insertRow(position, caption, subItems);
-            addToSummary(position, given);
-            addLengths(item);
-            if (m_checkDuplicate != cd_None) {
-                if (m_summary.duplicateFree)
-                    removeDuplicatesAround(position);
-                else
-                    RemoveDuplicates();
+            // An item handler may have changed the rows meanwhile.
+            summaryCurrent = m_foreignChanges == foreignBefore && Items().Item(position) == item
+                && Items().Count() == m_summary.rows + 1;
+            if (summaryCurrent) {
+                addToSummary(item, given);
+                addLengths(item);
+                summaryCurrent = m_summary.current && m_foreignChanges == foreignBefore;
             }
+        } else {
+            insertRow(insertPosition(caption, subItems), caption, subItems);
+        }
+        if (!summaryCurrent) {
+            // Take every step over all the rows.
+            rebuildSummary();
+            RemoveDuplicates();
+        } else if (m_checkDuplicate != cd_None) {
+            if (m_summary.duplicateFree)
+                removeDuplicatesAround(position);
+            else
+                RemoveDuplicates();
         }
         m_summary.duplicateFree = true;
+        if (m_foreignChanges != foreignBefore || m_summary.rows != Items().Count()) {
+            m_summary.current = false;
+            m_summary.duplicateFree = false;
+        }
         if (m_columnsAutoSize)
             sizeColumns();
         return true;
@@ -196,11 +221,10 @@ int TQuilListView::insertPosition(const QString &caption, const QStringList &sub
     return low;
 }
 
-// The summary after a row with `given` sub-items went in at position (already padded to
-// the common count); when it is longer than the others, they are padded now.
-void TQuilListView::addToSummary(int position, int given)
+// The summary after a row with `given` sub-items went in (already padded to the common
+// count); when it is longer than the others, they are padded now.
+void TQuilListView::addToSummary(TListItem *added, int given)
 {
-    TListItem *added = Items().Item(position);
     const int before = m_summary.subItems;
     ++m_summary.rows;
     if (given > before) {
@@ -397,8 +421,16 @@ void TQuilListView::ColumnClick(TListColumn *column)
 
 // Notifications.
 
+// Changes of the rows made by item handlers are never the list's own, even inside AddRow.
+void TQuilListView::noteChangeFromHandler()
+{
+    if (m_handlerDepth > 0)
+        ++m_foreignChanges;
+}
+
 bool TQuilListView::CanChangeItem(TListItem *item, TItemChange change)
 {
+    const HandlerCall call(m_handlerDepth);
     bool allow = TListView::CanChangeItem(item, change);
     if (m_panel)
         m_panel->raiseItemChanging(item, change, allow);
@@ -407,6 +439,7 @@ bool TQuilListView::CanChangeItem(TListItem *item, TItemChange change)
 
 void TQuilListView::SelectItem(TListItem *item, bool selected)
 {
+    const HandlerCall call(m_handlerDepth);
     TListView::SelectItem(item, selected);
     if (m_panel)
         m_panel->raiseItemSelect(item, selected);
@@ -414,9 +447,13 @@ void TQuilListView::SelectItem(TListItem *item, bool selected)
 
 void TQuilListView::ItemChange(TListItem *item, TItemChange change)
 {
-    TListView::ItemChange(item, change);
-    if (m_panel)
-        m_panel->raiseItemChange(item, change);
+    noteChangeFromHandler();
+    {
+        const HandlerCall call(m_handlerDepth);
+        TListView::ItemChange(item, change);
+        if (m_panel)
+            m_panel->raiseItemChange(item, change);
+    }
     if (change != ctText || m_adding)
         return;
     m_summary.current = false;
@@ -426,7 +463,11 @@ void TQuilListView::ItemChange(TListItem *item, TItemChange change)
 
 void TQuilListView::Delete(TListItem *item)
 {
-    TListView::Delete(item);
+    noteChangeFromHandler();
+    {
+        const HandlerCall call(m_handlerDepth);
+        TListView::Delete(item);
+    }
     if (m_summary.current && m_summary.rows == Items().Count()) {
         removeLengths(item);
         --m_summary.rows;

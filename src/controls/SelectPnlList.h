@@ -111,7 +111,8 @@ private:
     void ensureColumns(int count);
     int insertPosition(const QString &caption, const QStringList &subItems) const;
     TListItem *insertRow(int position, const QString &caption, const QStringList &subItems);
-    void addToSummary(int position, int subItemCount);
+    void addToSummary(TListItem *added, int given);
+    void noteChangeFromHandler();
     void rebuildSummary();
     void removeDuplicatesAround(int row);
     void sizeColumns();
@@ -128,5 +129,7 @@ private:
     RowSummary m_summary;
     bool m_adding = false; // inside AddRow or SetRows: changes are the list's own
     int m_charWidth = -1;  // of "W" in the list's font; -1 until measured
+    int m_handlerDepth = 0;       // item handlers running
+    unsigned m_foreignChanges = 0; // row changes made while a handler ran
     TSelectPanel *m_panel = nullptr;
 };

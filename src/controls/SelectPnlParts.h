@@ -1,14 +1,15 @@
 #pragma once
 
-#include "CheckBox.h"
+#include "BtChkBox.h"
+
 #include "MaskEdit.h"
 
 // The check box that switches a user-choice selection panel between range and list.
-class TQuilCheckBox : public TCheckBox {
+class TQuilCheckBox : public TBitCheckBox {
     Q_OBJECT
 public:
     explicit TQuilCheckBox(QObject *owner = nullptr, QWidget *parent = nullptr)
-        : TCheckBox(owner, parent)
+        : TBitCheckBox(owner, parent)
     {
     }
 };

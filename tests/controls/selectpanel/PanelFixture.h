@@ -6,6 +6,17 @@
 #include <QStringList>
 
 #include <optional>
+#include <ostream>
+#include <string>
+
+// Table rows print as their names in failure messages. Each test file brings this into its
+// own namespace (using ::PrintTo) so that GoogleTest finds it for the rows declared there.
+template <typename Case>
+    requires requires(const Case &row) { std::string(row.name); }
+void PrintTo(const Case &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 // Records the selection panel's own events as readable lines, and answers the events that
 // ask something back as configured.

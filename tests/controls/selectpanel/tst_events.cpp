@@ -6,6 +6,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 // Lookup buttons: the form opens the lookup for the field, then OnOpenWinClick follows.
 struct LookupCase {
     std::string name;

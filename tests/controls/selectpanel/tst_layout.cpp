@@ -4,6 +4,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 int right(const ktr::platform::ControlLink *control)
 {
     return control->Left() + control->Width();

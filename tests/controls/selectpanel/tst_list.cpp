@@ -10,6 +10,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 QStringList columnCaptions(const TSelectPanel *panel)
 {
     return panel->ColumnCaptions();
@@ -285,6 +287,32 @@ TEST_F(PanelTest, AddRowReportsAFailingHandler)
     // The list recovers: the next row pads every row to the longest again.
     EXPECT_TRUE(panel->ListBox->AddRow({"next"}));
     EXPECT_EQ(rowTexts(), (QStringList{"good/1", "bad/", "next/"}));
+}
+
+// A handler that adds a row of its own while a row is being added.
+class Echo : public QObject {
+    Q_OBJECT
+public:
+    TSelectPanel *panel = nullptr;
+public slots:
+    void ItemChange(QObject *, TListItem *Item, TItemChange Change)
+    {
+        if (Change == ctText && Item->Caption() == QLatin1String("x")
+            && Item->SubItems().Count() == 0)
+            panel->ListBox->AddRow({"echo"});
+    }
+};
+
+TEST_F(PanelTest, RowsAddedByAHandlerMeanwhileArePaddedToo)
+{
+    Echo echo;
+    echo.panel = panel;
+    addRows(panel, {{"a", "1"}});
+    panel->SetOnItemChange(MethodOf(&echo, "ItemChange"));
+    addRows(panel, {{"x", "1"}});
+    EXPECT_EQ(rowTexts(), (QStringList{"a/1", "x/1", "echo/"}));
+    addRows(panel, {{"b", "2", "3"}});
+    EXPECT_EQ(rowTexts(), (QStringList{"a/1/", "x/1/", "echo//", "b/2/3"}));
 }
 
 TEST_F(PanelTest, ItemsColumnsAndCaptionsAreProperties)

@@ -4,6 +4,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 using namespace ktr::controls::types;
 
 const QString dateMask = QStringLiteral("9999/99/99;1; ");

@@ -4,6 +4,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 // Control characters of the value text.
 const QString F = QString(QChar(0x03)); // between fields
 const QString C = QString(QChar(0x01)); // before each further column

@@ -6,6 +6,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 // Pixels of `area` (in the image) that differ from the colour at its top-left corner.
 int markedPixels(const QImage &image, const QRect &area)
 {

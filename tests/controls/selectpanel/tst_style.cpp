@@ -4,6 +4,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 using ktr::controls::types::dt_NoneCare;
 
 // Published properties, read by name as schemes and form files reach them.
