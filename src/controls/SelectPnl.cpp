@@ -389,7 +389,6 @@ void TSelectPanel::SetFocus()
 void TSelectPanel::SetEnabled(bool enabled)
 {
     TGroupBox::SetEnabled(enabled);
-    m_enabledValue = enabled;
     enableControlsIn(this, enabled);
 }
 

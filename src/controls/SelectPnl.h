@@ -283,7 +283,6 @@ private:
     int m_otherHeight = 105;
     TCheckDuplicate m_checkDuplicate = cd_None;
     bool m_sortListBox = false;
-    bool m_enabledValue = true;
     bool m_loading = false;
     bool m_constructed = false; // no layout before the children are set up
     TMethod m_onOpenWinClick, m_onDeleteClick, m_onClearClick, m_onTypeClick,

@@ -129,7 +129,9 @@ bool TQuilListView::AddRow(const QStringList &values)
             insertRow(insertPosition(caption, subItems), caption, subItems);
         }
         if (!summaryCurrent) {
-            // Take every step over all the rows.
+            // Take every step over all the rows; a handler may have left them unsorted.
+            if (KeepsSorted() && m_foreignChanges != foreignBefore)
+                SortRows();
             rebuildSummary();
             RemoveDuplicates();
         } else if (m_checkDuplicate != cd_None) {
