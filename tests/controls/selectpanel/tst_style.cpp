@@ -1,5 +1,7 @@
 #include "PanelFixture.h"
 
+#include "LibRTTI.h"
+
 #include <QTest>
 
 namespace {
@@ -72,6 +74,19 @@ TEST(SelectPanelEnums, AreWrittenAndReadByName)
     EXPECT_EQ(int(sp_UserChoice), 2);
     EXPECT_EQ(int(vt_OtherMask), 5);
     EXPECT_EQ(int(ktr::controls::types::dt_YYYMMDD), 5);
+}
+
+TEST_F(PanelTest, PropertyAccessByNameRunsTheSetters)
+{
+    EXPECT_TRUE(HasPropByName(panel, QStringLiteral("style")));
+    EXPECT_EQ(GetOrdPropByName(panel, QStringLiteral("Style")), int(sp_Range));
+    SetOrdPropByName(panel, QStringLiteral("STYLE"), int(sp_Discrete));
+    EXPECT_EQ(panel->Style(), sp_Discrete);
+    EXPECT_EQ(panel->size(), QSize(200, 105));
+    SetStrPropByName(panel, QStringLiteral("HintWord"), QStringLiteral("範圍選擇"));
+    EXPECT_EQ(panel->chkChoice->Caption(), QStringLiteral("範圍選擇"));
+    SetMethodPropByName(panel, QStringLiteral("OnTypeClick"), MethodOf(&events, "TypeClick"));
+    EXPECT_EQ(panel->OnTypeClick(), MethodOf(&events, "TypeClick"));
 }
 
 TEST(SelectPanelChildren, AreNamedOwnedAndPlaced)
