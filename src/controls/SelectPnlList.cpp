@@ -5,12 +5,10 @@
 #include <QEvent>
 #include <QLocale>
 #include <QMouseEvent>
-
 #include <QSignalBlocker>
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -148,7 +146,8 @@ bool TQuilListView::AddRow(const QStringList &values)
         if (m_columnsAutoSize)
             sizeColumns();
         return true;
-    } catch (const std::exception &) {
+    } catch (...) {
+        // Reported by the result; what was added before stays.
         m_summary.current = false;
         return false;
     }
