@@ -81,10 +81,12 @@ std::filesystem::path libraryForClass(const std::string &lowerName)
 
 } // namespace
 
+// The libraries are declared first so that they are closed last: the factories they
+// registered must be destroyed while their code is still loaded.
 struct ClassRegistry::Impl {
+    std::vector<LibraryHandle> libraries;     // kept loaded until the registry goes
     std::mutex mutex;
     std::map<std::string, Factory> factories; // keys in lower case
-    std::vector<LibraryHandle> libraries;     // kept loaded for the process's lifetime
 };
 
 ClassRegistry &ClassRegistry::instance()
