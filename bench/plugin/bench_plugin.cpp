@@ -6,11 +6,20 @@
 #include "DemoInstallation.h"
 
 #include "ClassRegistry.h"
+#include "Component.h"
 #include "Messages.h"
 #include "ModalHook.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
@@ -23,6 +32,30 @@ namespace {
 
 GetControllerFunction getController = nullptr;
 int formWidgetCount = 0;
+QStringList formWidgetKinds; // the nearest Qt class of every widget of the form
+
+QString nearestQtClass(const QObject *object)
+{
+    for (const QMetaObject *m = object->metaObject(); m; m = m->superClass())
+        if (QByteArray(m->className()).startsWith('Q'))
+            return QString::fromLatin1(m->className());
+    return "QWidget";
+}
+
+// A plain Qt widget of the named class, owned by parent.
+QWidget *plainWidget(const QString &kind, QWidget *parent)
+{
+    if (kind == "QTreeWidget") return new QTreeWidget(parent);
+    if (kind == "QTabWidget") return new QTabWidget(parent);
+    if (kind == "QLineEdit") return new QLineEdit(parent);
+    if (kind == "QPushButton") return new QPushButton(QStringLiteral("确定"), parent);
+    if (kind == "QToolButton") return new QToolButton(parent);
+    if (kind == "QLabel") return new QLabel(QStringLiteral("条件方案"), parent);
+    if (kind == "QFrame") return new QFrame(parent);
+    if (kind == "QToolBar") return new QToolBar(parent);
+    if (kind == "QSplitter") return new QSplitter(parent);
+    return new QWidget(parent);
+}
 
 ktr::Variant hostParameters()
 {
@@ -41,7 +74,13 @@ void openPluginForm(benchmark::State &state)
         }
         controller->SetVisible(1);
         QWidget *form = QWidget::find(static_cast<WId>(controller->GetHandle()));
-        formWidgetCount = form ? int(form->findChildren<QWidget *>().size()) : 0;
+        if (form && formWidgetKinds.isEmpty()) {
+            // The form's own controls; the inner widgets of Qt's classes come with the floor's.
+            for (QWidget *w : form->findChildren<QWidget *>())
+                if (ktr::platform::componentOf(w))
+                    formWidgetKinds << nearestQtClass(w);
+            formWidgetCount = int(formWidgetKinds.size());
+        }
         QCoreApplication::processEvents();
         controller->FreeForm();
         ktr::platform::ProcessMessages();
@@ -49,15 +88,17 @@ void openPluginForm(benchmark::State &state)
     state.counters["widgets"] = formWidgetCount;
 }
 
+// The floor: a plain window with as many widgets, each of the Qt class the form's widget
+// is built on (a tree widget for the list view, a tab widget for the page control, ...).
 void openPlainWindow(benchmark::State &state)
 {
-    const int widgets = formWidgetCount > 0 ? formWidgetCount : 60;
+    const int widgets = int(formWidgetKinds.size());
     for (auto _ : state) {
         auto window = std::make_unique<QWidget>();
         window->resize(574, 404);
         for (int i = 0; i < widgets; ++i) {
-            auto *label = new QLabel(QStringLiteral("条件 %1").arg(i), window.get()); // owned by window
-            label->setGeometry((i % 6) * 90, (i / 6) * 24, 85, 21);
+            QWidget *w = plainWidget(formWidgetKinds.at(i), window.get());
+            w->setGeometry((i % 6) * 90, (i / 6) * 24, 85, 21);
         }
         window->show();
         QCoreApplication::processEvents();
