@@ -1,5 +1,6 @@
 #include "LibRTTI.h"
 
+#include <QHash>
 #include <QMetaProperty>
 
 #include <optional>
@@ -8,21 +9,46 @@ namespace {
 
 enum class Kind { Ordinal, String, Method, Other };
 
+QString asciiLower(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return out;
+}
+
+// Published properties of a class by lower-case name, the most derived declaration
+// winning. Built once per class: forms look names up for every component they hold.
+const QHash<QString, int> &publishedIndex(const QMetaObject *meta)
+{
+    thread_local QHash<const QMetaObject *, QHash<QString, int>> cache;
+    auto it = cache.find(meta);
+    if (it == cache.end()) {
+        QHash<QString, int> index;
+        for (int i = meta->propertyCount() - 1; i >= 0; --i) {
+            const QLatin1String propertyName(meta->property(i).name());
+            if (propertyName.isEmpty() || propertyName.front() < 'A' || propertyName.front() > 'Z')
+                continue;
+            const QString key = asciiLower(QString(propertyName));
+            if (!index.contains(key))
+                index.insert(key, i);
+        }
+        it = cache.insert(meta, std::move(index));
+    }
+    return *it;
+}
+
 std::optional<QMetaProperty> publishedProperty(const QObject *component, const QString &name)
 {
     if (!component || name.isEmpty())
         return std::nullopt;
     const QMetaObject *meta = component->metaObject();
-    // The most derived declaration first.
-    for (int i = meta->propertyCount() - 1; i >= 0; --i) {
-        const QMetaProperty property = meta->property(i);
-        const QLatin1String propertyName(property.name());
-        if (propertyName.isEmpty() || propertyName.front() < 'A' || propertyName.front() > 'Z')
-            continue;
-        if (name.compare(propertyName, Qt::CaseInsensitive) == 0)
-            return property;
-    }
-    return std::nullopt;
+    const QHash<QString, int> &index = publishedIndex(meta);
+    const auto found = index.constFind(asciiLower(name));
+    if (found == index.constEnd())
+        return std::nullopt;
+    return meta->property(*found);
 }
 
 Kind kindOf(const QMetaProperty &property)
