@@ -1,10 +1,12 @@
 #include "KtGlyphs.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QString>
 
 #include <array>
+#include <mutex>
 
 namespace {
 
@@ -31,10 +33,18 @@ bool LoadBmp(QImage *bitmap, int index)
     if (!bitmap || index < 1 || index > GetMaxBmpID())
         return false;
     try {
-        QImage picture(resourceOf(index), "PNG");
-        if (picture.isNull())
-            return false;
-        *bitmap = picture.convertToFormat(QImage::Format_RGB32);
+        // Pictures are decoded once; copies of a QImage share its data.
+        static std::mutex mutex;
+        static QHash<int, QImage> decoded;
+        std::lock_guard lock(mutex);
+        auto it = decoded.find(index);
+        if (it == decoded.end()) {
+            QImage picture(resourceOf(index), "PNG");
+            if (picture.isNull())
+                return false;
+            it = decoded.insert(index, picture.convertToFormat(QImage::Format_RGB32));
+        }
+        *bitmap = *it;
         return true;
     } catch (...) {
         return false;
