@@ -7,7 +7,9 @@
 namespace {
 
 const bool formClassRegistered = [] {
-    frmBaseGeneClass = [] { return static_cast<TfrmBaseGene *>(new TfrmQtxr72); };
+    // Created without owner, creation step run at once; the controller frees it (FreeForm)
+    // or it frees itself when closed.
+    frmBaseGeneClass = [] { return static_cast<TfrmBaseGene *>(ktr::platform::createComponent<TfrmQtxr72>(nullptr)); };
     return true;
 }();
 

@@ -114,6 +114,12 @@ TEST_F(Controller, GetInfoBeforeAndAfterCreateForm)
     EXPECT_EQ(info.at(2).toString(), "QTXR72");
     EXPECT_FALSE(info.at(3).toString().empty()) << "the program name comes from the program table";
     EXPECT_EQ(QString::fromStdU16String(controller->GetVersion()).isEmpty(), false);
+
+    // Showing the form changes none of it: the creation step ran when the form was made.
+    controller->SetVisible(1);
+    ktr::Variant shown;
+    ASSERT_EQ(controller->GetInfo(shown), 0);
+    EXPECT_EQ(shown, info);
 }
 
 TEST_F(Controller, OperationsWithoutAFormHaveDefinedResults)
