@@ -14,8 +14,32 @@
 //
 // Folders use "/"; InstallPath and ProfileDir end in "/" when not empty. Texts are UTF-8.
 
+// What the client and the server configuration share: where the file is, the code pages
+// and their conversion kinds, the work-library folders.
+struct TKeelhavenIniBase {
+    std::string InstallPath;
+    std::string ProfileDir;
+    std::string ProfileType = "0";
+    std::string ProfileUser = "Default";
+    std::string UICodePage = "936";
+    std::string DBCodePage = "936";
+    std::string SystemCodePage;
+    std::uint8_t UIConvertKind = 0;
+    std::uint8_t DBConvertKind = 0;
+    bool SupportCallBack = false;
+    std::string IniFileName;
+    std::string ErrorCode;
+    std::vector<std::string> WorkDLLPaths;
+    std::string Version;
+
+protected:
+    // Back to the state before loading: no location, the machine's code page for the
+    // interface, "936" for the database.
+    void ResetCommon();
+};
+
 // Client configuration (KeelhavenC.ini).
-class TKeelhavenIniC {
+class TKeelhavenIniC : public TKeelhavenIniBase {
 public:
     TKeelhavenIniC();
     ~TKeelhavenIniC();
@@ -27,23 +51,9 @@ public:
     // false with no code when the client folder is empty.
     bool Load();
 
-    std::string InstallPath;
-    std::string ProfileDir;
-    std::string ProfileType = "0";
-    std::string ProfileUser = "Default";
-    std::string UICodePage = "936";
-    std::string DBCodePage = "936";
-    std::string SystemCodePage;
-    std::uint8_t UIConvertKind = 0;
-    std::uint8_t DBConvertKind = 0;
-    bool SupportCallBack = false;
-    std::string IniFileName;
     // [0..1, 0..n-1]: row 0 the host names, row 1 the port of each.
     ktr::Variant ServerList;
-    std::string ErrorCode;
     std::string LangType;
-    std::vector<std::string> WorkDLLPaths;
-    std::string Version;
     std::string CreateGifBeforeSendEF;
     std::string AutoCheckNewMsg;
     std::string CheckInterval;
@@ -52,7 +62,7 @@ public:
 };
 
 // Server configuration (KeelhavenS.ini).
-class TKeelhavenIniS {
+class TKeelhavenIniS : public TKeelhavenIniBase {
 public:
     TKeelhavenIniS();
     ~TKeelhavenIniS();
@@ -64,23 +74,9 @@ public:
     // Replaces the contents of `paths` with WorkDLLPaths.
     void GetWorkDLLPaths(std::vector<std::string> &paths) const;
 
-    std::string InstallPath;
-    std::string ProfileDir;
-    std::string ProfileType = "0";
-    std::string ProfileUser = "Default";
-    std::string UICodePage = "936";
-    std::string DBCodePage = "936";
-    std::string SystemCodePage;
-    std::uint8_t UIConvertKind = 0;
-    std::uint8_t DBConvertKind = 0;
-    bool SupportCallBack = false;
-    std::string IniFileName;
     // [0..3, 0..7]: rows main, temporary, service, data exchange; columns alias, user,
     // password, type, database, server or driver, connect timeout, command timeout.
     ktr::Variant DBSettings;
-    std::string ErrorCode;
-    std::vector<std::string> WorkDLLPaths;
-    std::string Version;
     std::uint8_t DBKind = 0; // 0 other, 1 ORACLE, 2 DB2
     std::string SystemControlAddress;
     std::string OtherSystemControlAddress;

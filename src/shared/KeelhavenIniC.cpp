@@ -15,20 +15,8 @@ TKeelhavenIniC::~TKeelhavenIniC() = default;
 
 bool TKeelhavenIniC::Load()
 {
-    InstallPath.clear();
-    ProfileDir.clear();
-    ProfileType = "0";
-    ProfileUser = "Default";
-    IniFileName.clear();
+    ResetCommon();
     ServerList = ktr::Variant();
-    ErrorCode.clear();
-    WorkDLLPaths.clear();
-    SupportCallBack = false;
-    SystemCodePage = d::systemCodePageText();
-    DBCodePage = "936";
-    UICodePage = SystemCodePage;
-    UIConvertKind = d::uiConvertKind(UICodePage, SystemCodePage);
-    DBConvertKind = d::dbConvertKind(UICodePage, DBCodePage);
 
     auto location = d::readRegistryLocation(d::ConfigPart::Client);
     if (!location) {

@@ -140,3 +140,21 @@ std::string MakeAbsolutePath(std::string_view value, std::string_view installPat
         relative.erase(0, 1);
     return std::string(installPath) + relative;
 }
+
+void TKeelhavenIniBase::ResetCommon()
+{
+    namespace d = ktr::detail;
+    InstallPath.clear();
+    ProfileDir.clear();
+    ProfileType = "0";
+    ProfileUser = "Default";
+    IniFileName.clear();
+    ErrorCode.clear();
+    WorkDLLPaths.clear();
+    SupportCallBack = false;
+    SystemCodePage = d::systemCodePageText();
+    DBCodePage = "936";
+    UICodePage = SystemCodePage;
+    UIConvertKind = d::uiConvertKind(UICodePage, SystemCodePage);
+    DBConvertKind = d::dbConvertKind(UICodePage, DBCodePage);
+}

@@ -35,21 +35,9 @@ void TKeelhavenIniS::GetWorkDLLPaths(std::vector<std::string> &paths) const
 
 bool TKeelhavenIniS::Load()
 {
-    InstallPath.clear();
-    ProfileDir.clear();
-    ProfileType = "0";
-    ProfileUser = "Default";
-    IniFileName.clear();
+    ResetCommon();
     DBSettings = ktr::Variant::array2(0, 3, 0, 7);
-    ErrorCode.clear();
-    WorkDLLPaths.clear();
     DBKind = 0;
-    SupportCallBack = false;
-    SystemCodePage = d::systemCodePageText();
-    DBCodePage = "936";
-    UICodePage = SystemCodePage;
-    UIConvertKind = d::uiConvertKind(UICodePage, SystemCodePage);
-    DBConvertKind = d::dbConvertKind(UICodePage, DBCodePage);
 
     auto location = d::readRegistryLocation(d::ConfigPart::Server);
     if (!location) {
