@@ -1,30 +1,91 @@
 #include "Variant.h"
 
+#include "BlockPool.h"
 #include "Object.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <new>
 #include <limits>
 #include <sstream>
 
 namespace ktr {
 
-// Shared blocks carry their own reference count; Variant copies share them.
+// Shared blocks carry their own reference count; Variant copies share them. A block is freed
+// by the Variant that drops the last reference, which knows its kind from the type tag.
 struct Variant::Shared {
     std::atomic<int> refs{1};
-    virtual ~Shared() = default;
 };
 
+// A text block holds its UTF-8 characters right after its header, so a text costs one
+// allocation however long it is.
 struct Variant::TextBlock : Variant::Shared {
-    explicit TextBlock(std::string_view t) : text(t) {}
-    std::string text;
+    std::size_t size = 0;
+
+    static TextBlock *make(std::string_view text)
+    {
+        void *memory = detail::BlockPool::allocate(bytesFor(text.size()));
+        auto *block = new (memory) TextBlock;
+        block->size = text.size();
+        if (!text.empty())
+            std::memcpy(block->chars(), text.data(), text.size());
+        block->chars()[text.size()] = '\0';
+        return block;
+    }
+    static void destroy(TextBlock *block) noexcept
+    {
+        const std::size_t bytes = bytesFor(block->size);
+        block->~TextBlock();
+        detail::BlockPool::deallocate(block, bytes);
+    }
+    static std::size_t bytesFor(std::size_t textSize) { return sizeof(TextBlock) + textSize + 1; }
+    char *chars() noexcept { return reinterpret_cast<char *>(this + 1); }
+    const char *chars() const noexcept { return reinterpret_cast<const char *>(this + 1); }
+    std::string_view view() const noexcept { return {chars(), size}; }
+};
+
+// The bounds of an array: one or two dimensions, by far the usual ones, are kept in place.
+class Variant::BoundList {
+public:
+    void assign(std::span<const ArrayBound> bounds)
+    {
+        m_count = bounds.size();
+        if (m_count <= kInPlace)
+            std::copy(bounds.begin(), bounds.end(), m_inPlace);
+        else
+            m_more.assign(bounds.begin(), bounds.end());
+    }
+    std::size_t size() const noexcept { return m_count; }
+    std::span<const ArrayBound> view() const noexcept
+    {
+        return m_count <= kInPlace ? std::span<const ArrayBound>(m_inPlace, m_count)
+                                   : std::span<const ArrayBound>(m_more);
+    }
+    const ArrayBound &operator[](std::size_t i) const noexcept { return view()[i]; }
+    ArrayBound &operator[](std::size_t i) noexcept { return m_count <= kInPlace ? m_inPlace[i] : m_more[i]; }
+    bool operator==(const BoundList &other) const { return std::ranges::equal(view(), other.view()); }
+
+private:
+    static constexpr std::size_t kInPlace = 2;
+    std::size_t m_count = 0;
+    ArrayBound m_inPlace[kInPlace];
+    std::vector<ArrayBound> m_more;
 };
 
 struct Variant::ArrayBlock : Variant::Shared {
-    std::vector<ArrayBound> bounds;
-    std::vector<Variant> elements;
+    BoundList bounds;
+    std::vector<Variant, detail::PoolAllocator<Variant>> elements;
+
+    static void *operator new(std::size_t bytes) { return detail::BlockPool::allocate(bytes); }
+    static void operator delete(void *block, std::size_t bytes) noexcept
+    {
+        detail::BlockPool::deallocate(block, bytes);
+    }
 };
 
 namespace {
@@ -46,7 +107,7 @@ std::string trimmed(std::string_view s)
 
 // Reads a whole text as a number the way automation conversion does: optional blanks
 // around it, a decimal point, an exponent. Anything else is a type mismatch.
-double textToDouble(const std::string &text)
+double textToDouble(std::string_view text)
 {
     const std::string t = trimmed(text);
     if (t.empty())
@@ -83,7 +144,7 @@ Variant::Variant(const char *utf8) : Variant(std::string_view(utf8 ? utf8 : ""))
 Variant::Variant(const std::string &utf8) : Variant(std::string_view(utf8)) {}
 Variant::Variant(std::string_view utf8) : m_type(VarType::WideText)
 {
-    m_shared = new TextBlock(utf8);
+    m_shared = TextBlock::make(utf8);
 }
 Variant::Variant(Object *object) : m_type(VarType::Object)
 {
@@ -120,8 +181,6 @@ Variant &Variant::operator=(Variant &&other) noexcept
     return *this;
 }
 
-Variant::~Variant() { release(); }
-
 void Variant::swap(Variant &other) noexcept
 {
     std::swap(m_type, other.m_type);
@@ -139,8 +198,14 @@ void Variant::retain() const noexcept
 void Variant::release() noexcept
 {
     if (isSharedType(m_type)) {
-        if (m_shared->refs.fetch_sub(1, std::memory_order_acq_rel) == 1)
-            delete m_shared;
+        // The sole owner needs no atomic decrement: nobody else can take a reference.
+        if (m_shared->refs.load(std::memory_order_acquire) == 1 ||
+            m_shared->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            if (m_type == VarType::Array)
+                delete static_cast<ArrayBlock *>(m_shared);
+            else
+                TextBlock::destroy(static_cast<TextBlock *>(m_shared));
+        }
     } else if (m_type == VarType::Object && m_object) {
         m_object->release();
     }
@@ -179,8 +244,9 @@ Variant Variant::array(std::initializer_list<Variant> items)
 Variant Variant::array(std::vector<Variant> items, std::int32_t lower)
 {
     auto *block = new ArrayBlock;
-    block->bounds.push_back({lower, static_cast<std::int32_t>(items.size())});
-    block->elements = std::move(items);
+    const ArrayBound bound{lower, static_cast<std::int32_t>(items.size())};
+    block->bounds.assign(std::span(&bound, 1));
+    block->elements.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
     Variant v;
     v.m_type = VarType::Array;
     v.m_shared = block;
@@ -198,7 +264,7 @@ Variant Variant::arrayOf(std::span<const ArrayBound> bounds)
         total *= static_cast<std::size_t>(b.count);
     }
     auto *block = new ArrayBlock;
-    block->bounds.assign(bounds.begin(), bounds.end());
+    block->bounds.assign(bounds);
     block->elements.resize(total);
     Variant v;
     v.m_type = VarType::Array;
@@ -249,7 +315,7 @@ bool Variant::toBool() const
         return m_double != 0;
     case VarType::WideText:
     case VarType::ByteText: {
-        const std::string t = asciiLower(trimmed(static_cast<TextBlock *>(m_shared)->text));
+        const std::string t = asciiLower(trimmed(textView()));
         if (t == "true")
             return true;
         if (t == "false")
@@ -278,7 +344,7 @@ std::int32_t Variant::toInt() const
         return roundToInt(m_double);
     case VarType::WideText:
     case VarType::ByteText:
-        return roundToInt(textToDouble(static_cast<TextBlock *>(m_shared)->text));
+        return roundToInt(textToDouble(textView()));
     default:
         throw VariantError(std::string("Could not convert variant of type (") +
                            varTypeName(m_type) + ") into type (Integer)");
@@ -301,7 +367,7 @@ double Variant::toDouble() const
         return m_double;
     case VarType::WideText:
     case VarType::ByteText:
-        return textToDouble(static_cast<TextBlock *>(m_shared)->text);
+        return textToDouble(textView());
     default:
         throw VariantError(std::string("Could not convert variant of type (") +
                            varTypeName(m_type) + ") into type (Double)");
@@ -324,7 +390,7 @@ std::string Variant::toString() const
         return formatDouble(m_double);
     case VarType::WideText:
     case VarType::ByteText:
-        return static_cast<TextBlock *>(m_shared)->text;
+        return std::string(textView());
     default:
         throw VariantError(std::string("Could not convert variant of type (") +
                            varTypeName(m_type) + ") into type (String)");
@@ -364,6 +430,11 @@ Variant::ArrayBlock &Variant::arrayBlock()
     return *static_cast<ArrayBlock *>(m_shared);
 }
 
+std::string_view Variant::textView() const noexcept
+{
+    return isText() ? static_cast<const TextBlock *>(m_shared)->view() : std::string_view();
+}
+
 std::int32_t Variant::dimensions() const noexcept
 {
     return m_type == VarType::Array
@@ -391,7 +462,7 @@ std::span<const ArrayBound> Variant::bounds() const noexcept
 {
     if (m_type != VarType::Array)
         return {};
-    return static_cast<const ArrayBlock *>(m_shared)->bounds;
+    return static_cast<const ArrayBlock *>(m_shared)->bounds.view();
 }
 
 std::int32_t Variant::elementCount() const noexcept
@@ -430,6 +501,16 @@ Variant &Variant::at(std::span<const std::int32_t> indices)
 
 const Variant &Variant::at(std::int32_t index) const
 {
+    // The common case, one dimension, without the general index walk.
+    if (m_type == VarType::Array) {
+        const auto &a = *static_cast<const ArrayBlock *>(m_shared);
+        if (a.bounds.size() == 1) {
+            const std::int64_t offset = std::int64_t(index) - a.bounds[0].lower;
+            if (offset < 0 || offset >= a.bounds[0].count)
+                throw VariantError("Variant array index out of bounds");
+            return a.elements[static_cast<std::size_t>(offset)];
+        }
+    }
     return at(std::span<const std::int32_t>(&index, 1));
 }
 
@@ -487,8 +568,7 @@ bool Variant::operator==(const Variant &other) const
         return m_double == other.m_double;
     case VarType::WideText:
     case VarType::ByteText:
-        return static_cast<TextBlock *>(m_shared)->text ==
-               static_cast<TextBlock *>(other.m_shared)->text;
+        return textView() == other.textView();
     case VarType::Object:
         return m_object == other.m_object;
     case VarType::Array: {

@@ -63,7 +63,12 @@ public:
     Variant(Variant &&other) noexcept;
     Variant &operator=(const Variant &other) noexcept;
     Variant &operator=(Variant &&other) noexcept;
-    ~Variant();
+    // Plain values hold nothing to let go of; only texts, arrays and objects leave the inline path.
+    ~Variant()
+    {
+        if (holdsReference())
+            release();
+    }
 
     static Variant null();
     static Variant date(double daysSince18991230);
@@ -96,6 +101,9 @@ public:
     double toDouble() const;
     std::string toString() const;
     Object *toObject() const; // not owned by the caller: the Variant keeps a reference
+    // The characters of a text without copying them (valid while the Variant lives);
+    // empty for anything that is not a text.
+    std::string_view textView() const noexcept;
 
     // Arrays.
     std::int32_t dimensions() const noexcept;
@@ -129,7 +137,13 @@ public:
 private:
     struct Shared;
     struct TextBlock;
+    class BoundList;
     struct ArrayBlock;
+    bool holdsReference() const noexcept
+    {
+        return m_type == VarType::WideText || m_type == VarType::ByteText || m_type == VarType::Array ||
+               m_type == VarType::Object;
+    }
     void release() noexcept;
     void retain() const noexcept;
     ArrayBlock &arrayBlock();

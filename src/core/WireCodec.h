@@ -77,9 +77,14 @@ public:
         : m_max(maxFrameBytes) {}
     void feed(std::span<const std::uint8_t> bytes);
     std::optional<Bytes> next();
+    // As next, without copying: the view stays valid until the next feed, next or nextView.
+    std::optional<std::span<const std::uint8_t>> nextView();
     std::size_t buffered() const { return m_buffer.size() - m_start; }
 
 private:
+    std::uint32_t checkedLength(std::size_t at) const;
+    void compact();
+
     std::size_t m_max;
     Bytes m_buffer;
     std::size_t m_start = 0;
