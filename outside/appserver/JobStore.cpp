@@ -2,8 +2,6 @@
 
 #include <WireCodec.h>
 
-#include <QDateTime>
-
 #include <cstdio>
 #include <ctime>
 
@@ -11,9 +9,29 @@ namespace ktr::appserver {
 
 namespace {
 
+// The current UTC time as ISO 8601 with milliseconds, "2024-05-31T04:00:00.000Z". The part
+// down to the second is formatted once a second.
 std::string utcNow()
 {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
+    thread_local std::time_t cachedSecond = -1;
+    thread_local char cachedPrefix[96] = {};
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_sec != cachedSecond) {
+        std::tm utc{};
+        gmtime_r(&now.tv_sec, &utc);
+        std::snprintf(cachedPrefix, sizeof cachedPrefix, "%04d-%02d-%02dT%02d:%02d:%02d", utc.tm_year + 1900,
+                      utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
+        cachedSecond = now.tv_sec;
+    }
+    const int millis = static_cast<int>(now.tv_nsec / 1000000);
+    std::string text(cachedPrefix);
+    text += '.';
+    text += static_cast<char>('0' + millis / 100);
+    text += static_cast<char>('0' + millis / 10 % 10);
+    text += static_cast<char>('0' + millis % 10);
+    text += 'Z';
+    return text;
 }
 
 // Today's local date as YYYYMMDD. The time zone is read at most once a second: reading it

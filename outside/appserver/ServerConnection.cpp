@@ -4,6 +4,7 @@
 
 #include <QTcpSocket>
 
+#include <algorithm>
 #include <iterator>
 
 namespace ktr::appserver {
@@ -35,11 +36,12 @@ void ServerConnection::readFrames()
         return;
     }
     try {
-        const QByteArray data = m_socket->readAll();
-        m_reader.feed(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
-                                static_cast<std::size_t>(data.size())));
+        // The input goes through one buffer kept for the connection's life.
+        m_input.resize(static_cast<std::size_t>(std::max<qint64>(m_socket->bytesAvailable(), 0)));
+        const qint64 got = m_socket->read(reinterpret_cast<char *>(m_input.data()), qint64(m_input.size()));
+        m_reader.feed(std::span(m_input.data(), static_cast<std::size_t>(std::max<qint64>(got, 0))));
         std::vector<Variant> releaseAfterReply;
-        while (std::optional<wire::Bytes> payload = m_reader.next()) {
+        while (std::optional<std::span<const std::uint8_t>> payload = m_reader.nextView()) {
             FrameOutcome outcome = m_handler->handle(*payload);
             const wire::Bytes framed = wire::frame(outcome.reply);
             m_socket->write(reinterpret_cast<const char *>(framed.data()),

@@ -35,6 +35,7 @@ private:
     QTcpSocket *m_socket; // owned as a child
     std::unique_ptr<FrameHandler> m_handler;
     wire::FrameReader m_reader;
+    wire::Bytes m_input;
     QTimer m_stallTimer;
     bool m_closing = false;
 };

@@ -168,7 +168,13 @@ void Database::Closer::operator()(sqlite3 *db) const noexcept
 
 Database::Database(const std::filesystem::path &file, OpenMode mode) : m_file(file)
 {
-    int flags = SQLITE_OPEN_FULLMUTEX;
+    // Memory statistics cost a global mutex on every SQLite allocation and nothing here reads
+    // them. This must come before SQLite's first use in the process; later it changes nothing.
+    static const bool statisticsOff = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    (void)statisticsOff;
+    // A connection is used by one thread at a time (each thread opens its own), so SQLite
+    // need not lock it on every call.
+    int flags = SQLITE_OPEN_NOMUTEX;
     switch (mode) {
     case OpenMode::ReadWriteCreate: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
     case OpenMode::ReadWrite: flags |= SQLITE_OPEN_READWRITE; break;
