@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 using ktr::ArrayBound;
 using ktr::Variant;
@@ -116,6 +118,44 @@ TEST(VariantArray, EqualityDistinguishesTagsAndBounds)
     EXPECT_NE(Variant::array({1}, 0), Variant::array({1}, 1));
     EXPECT_EQ(Variant::null(), Variant::null());
     EXPECT_NE(Variant::null(), Variant());
+}
+
+// Values of every block size, made on one thread, outlive it on another. The first thread's
+// recycled blocks are handed back when it ends; if any still-used block went with them, the
+// allocations that follow would overwrite it.
+TEST(Variant, ValuesOutliveTheThreadThatMadeThem)
+{
+    auto textOf = [](std::size_t length, int seed) {
+        std::string text(length, ' ');
+        for (std::size_t i = 0; i < length; ++i)
+            text[i] = static_cast<char>('a' + (seed + i) % 26);
+        return text;
+    };
+    const std::size_t lengths[] = {0, 1, 15, 16, 100, 230, 240, 300, 5000};
+    std::vector<Variant> made;
+    std::thread maker([&] {
+        std::vector<Variant> scratch; // freed here, so this thread's lists hold blocks at its end
+        for (int round = 0; round < 2; ++round)
+            for (std::size_t length : lengths) {
+                std::vector<Variant> &into = round == 0 ? scratch : made;
+                into.push_back(Variant(textOf(length, round)));
+                into.push_back(Variant::array({Variant(textOf(length, round)), Variant(round)}, 3));
+            }
+        scratch.clear();
+    });
+    maker.join();
+    std::vector<Variant> after;
+    for (int i = 0; i < 2000; ++i)
+        after.push_back(Variant::array({Variant(textOf(std::size_t(i % 300), 7))}));
+    ASSERT_EQ(made.size(), std::size(lengths) * 2);
+    for (std::size_t i = 0; i < std::size(lengths); ++i) {
+        EXPECT_EQ(made[2 * i].toString(), textOf(lengths[i], 1)) << lengths[i];
+        EXPECT_EQ(made[2 * i + 1].at(3).toString(), textOf(lengths[i], 1)) << lengths[i];
+        EXPECT_EQ(made[2 * i + 1].at(4).toInt(), 1);
+    }
+    std::thread releaser([moved = std::move(made)]() mutable { moved.clear(); });
+    releaser.join();
+    EXPECT_EQ(after.back().at(0).toString(), textOf(1999 % 300, 7));
 }
 
 } // namespace

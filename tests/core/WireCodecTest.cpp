@@ -164,4 +164,80 @@ TEST(WireCodecFuzz, RandomAndDamagedInputNeverCrashes)
     EXPECT_GT(refused, 20000); // most damaged inputs are refused, and none crashed
 }
 
+// A plain reading of the UTF-8 rules: decode the code point, then refuse overlong forms,
+// surrogates and values above U+10FFFF.
+bool referenceUtf8(const std::vector<std::uint8_t> &s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const std::uint8_t c = s[i];
+        int extra;
+        std::uint32_t cp;
+        if (c < 0x80) { ++i; continue; }
+        if ((c & 0xe0) == 0xc0) { extra = 1; cp = c & 0x1f; }
+        else if ((c & 0xf0) == 0xe0) { extra = 2; cp = c & 0x0f; }
+        else if ((c & 0xf8) == 0xf0) { extra = 3; cp = c & 0x07; }
+        else return false;
+        if (i + static_cast<std::size_t>(extra) >= s.size())
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            if ((s[i + k] & 0xc0) != 0x80)
+                return false;
+            cp = (cp << 6) | (s[i + k] & 0x3f);
+        }
+        if ((extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) ||
+            cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
+            return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+bool decoderAccepts(const std::vector<std::uint8_t> &text)
+{
+    Bytes item{0x78, static_cast<std::uint8_t>(text.size())}; // a text of up to 255 bytes
+    item.insert(item.end(), text.begin(), text.end());
+    try {
+        return decodeVariant(item).textView().size() == text.size();
+    } catch (const WireError &) {
+        return false;
+    }
+}
+
+// Every sequence of up to three bytes, alone and after an ASCII run that takes the eight-byte
+// path, is judged as the plain reading judges it; so are random four-byte sequences.
+TEST(WireCodec, AcceptsExactlyWellFormedUtf8)
+{
+    const std::vector<std::uint8_t> asciiRun = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i'};
+    int mismatches = 0;
+    auto check = [&](std::vector<std::uint8_t> text) {
+        for (int withRun = 0; withRun < 2 && mismatches < 10; ++withRun) {
+            if (withRun)
+                text.insert(text.begin(), asciiRun.begin(), asciiRun.end());
+            if (decoderAccepts(text) != referenceUtf8(text)) {
+                ++mismatches;
+                ADD_FAILURE() << "judged differently: " << ::testing::PrintToString(text);
+            }
+        }
+    };
+    for (int a = 0x80; a < 0x100; ++a) {
+        check({static_cast<std::uint8_t>(a)});
+        for (int b = 0; b < 0x100; ++b) {
+            check({static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)});
+            if (a >= 0xe0) // three-byte leads; other leads are settled by their first two bytes
+                for (int c = 0; c < 0x100; c += (b & 0xc0) == 0x80 ? 1 : 0x3f)
+                    check({static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), static_cast<std::uint8_t>(c)});
+        }
+    }
+    std::mt19937 rng(72);
+    for (int round = 0; round < 200000; ++round) {
+        std::vector<std::uint8_t> text{static_cast<std::uint8_t>(0xf0 + rng() % 8)};
+        for (int k = 0; k < 3; ++k)
+            text.push_back(static_cast<std::uint8_t>(rng() % 4 ? 0x80 + rng() % 0x40 : rng() % 0x100));
+        check(text);
+    }
+    EXPECT_TRUE(decoderAccepts({0xe5, 0x8d, 0x83, 0xe5, 0xb2, 0xb8})); // 千岸
+    EXPECT_EQ(mismatches, 0);
+}
+
 } // namespace
