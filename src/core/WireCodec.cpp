@@ -1,5 +1,6 @@
 #include "WireCodec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -11,31 +12,75 @@ namespace {
 constexpr std::uint64_t kTagInt16 = 40001;
 constexpr std::uint64_t kTagDate = 40002;
 constexpr std::uint64_t kTagArray = 40003;
+// Room taken at once for a call, enough for most without growing.
+constexpr std::size_t kFirstReserve = 512;
 
 enum Major : std::uint8_t {
     Unsigned = 0, Negative = 1, ByteString = 2, TextString = 3, ArrayItem = 4, MapItem = 5,
     Tag = 6, Simple = 7,
 };
 
-void putHead(Bytes &out, std::uint8_t major, std::uint64_t value)
+// Appends to a byte vector through a raw cursor: room is made in large steps, so small
+// items cost a store each instead of a vector insertion. The vector is cut to what was
+// written when the writer ends.
+class Writer {
+public:
+    explicit Writer(Bytes &out, std::size_t expected = 0) : m_out(out), m_pos(out.size())
+    {
+        m_out.resize(m_pos + std::max<std::size_t>(expected, 64));
+    }
+    ~Writer() { m_out.resize(m_pos); }
+    Writer(const Writer &) = delete;
+    Writer &operator=(const Writer &) = delete;
+
+    // Room for n more bytes at the cursor; commit says how many were written there.
+    std::uint8_t *claim(std::size_t n)
+    {
+        if (m_out.size() - m_pos < n)
+            m_out.resize(std::max(m_out.size() * 2, m_pos + n));
+        return m_out.data() + m_pos;
+    }
+    void commit(std::size_t n) { m_pos += n; }
+
+    void put(std::uint8_t byte)
+    {
+        *claim(1) = byte;
+        commit(1);
+    }
+    void append(const void *data, std::size_t n)
+    {
+        if (n == 0)
+            return;
+        std::memcpy(claim(n), data, n);
+        commit(n);
+    }
+
+private:
+    Bytes &m_out;
+    std::size_t m_pos;
+};
+
+// Writes a CBOR head: the major type and its argument in the shortest form.
+[[gnu::always_inline]] inline void putHead(Writer &out, std::uint8_t major, std::uint64_t value)
 {
+    std::uint8_t *p = out.claim(9);
     const std::uint8_t m = static_cast<std::uint8_t>(major << 5);
     if (value < 24) {
-        out.push_back(static_cast<std::uint8_t>(m | value));
+        p[0] = static_cast<std::uint8_t>(m | value);
+        out.commit(1);
         return;
     }
     int bytes;
-    std::uint8_t info;
-    if (value <= 0xff) { bytes = 1; info = 24; }
-    else if (value <= 0xffff) { bytes = 2; info = 25; }
-    else if (value <= 0xffffffffu) { bytes = 4; info = 26; }
-    else { bytes = 8; info = 27; }
-    out.push_back(static_cast<std::uint8_t>(m | info));
-    for (int i = bytes - 1; i >= 0; --i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    if (value <= 0xff) { bytes = 1; p[0] = static_cast<std::uint8_t>(m | 24); }
+    else if (value <= 0xffff) { bytes = 2; p[0] = static_cast<std::uint8_t>(m | 25); }
+    else if (value <= 0xffffffffu) { bytes = 4; p[0] = static_cast<std::uint8_t>(m | 26); }
+    else { bytes = 8; p[0] = static_cast<std::uint8_t>(m | 27); }
+    for (int i = 0; i < bytes; ++i)
+        p[1 + i] = static_cast<std::uint8_t>(value >> (8 * (bytes - 1 - i)));
+    out.commit(static_cast<std::size_t>(1 + bytes));
 }
 
-void putInt(Bytes &out, std::int64_t v)
+inline void putInt(Writer &out, std::int64_t v)
 {
     if (v >= 0)
         putHead(out, Unsigned, static_cast<std::uint64_t>(v));
@@ -43,18 +88,20 @@ void putInt(Bytes &out, std::int64_t v)
         putHead(out, Negative, static_cast<std::uint64_t>(-1 - v));
 }
 
-void putDouble(Bytes &out, double d)
+void putDouble(Writer &out, double d)
 {
-    out.push_back(0xfb);
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(d);
-    for (int i = 7; i >= 0; --i)
-        out.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+    std::uint8_t *p = out.claim(9);
+    p[0] = 0xfb;
+    for (int i = 0; i < 8; ++i)
+        p[1 + i] = static_cast<std::uint8_t>(bits >> (8 * (7 - i)));
+    out.commit(9);
 }
 
-void putString(Bytes &out, std::uint8_t major, const std::string &s)
+inline void putString(Writer &out, std::uint8_t major, std::string_view s)
 {
     putHead(out, major, s.size());
-    out.insert(out.end(), s.begin(), s.end());
+    out.append(s.data(), s.size());
 }
 
 bool continuation(unsigned char c) { return (c & 0xc0) == 0x80; }
@@ -311,12 +358,12 @@ private:
     std::size_t m_pos = 0;
 };
 
-void encodeInto(const Variant &v, Bytes &out)
+void encodeInto(const Variant &v, Writer &out)
 {
     switch (v.type()) {
-    case VarType::Empty: out.push_back(0xf7); return;
-    case VarType::Null: out.push_back(0xf6); return;
-    case VarType::Bool: out.push_back(v.toBool() ? 0xf5 : 0xf4); return;
+    case VarType::Empty: out.put(0xf7); return;
+    case VarType::Null: out.put(0xf6); return;
+    case VarType::Bool: out.put(v.toBool() ? 0xf5 : 0xf4); return;
     case VarType::Int32: putInt(out, v.toInt()); return;
     case VarType::Int16:
         putHead(out, Tag, kTagInt16);
@@ -327,8 +374,8 @@ void encodeInto(const Variant &v, Bytes &out)
         putHead(out, Tag, kTagDate);
         putDouble(out, v.toDouble());
         return;
-    case VarType::WideText: putString(out, TextString, v.toString()); return;
-    case VarType::ByteText: putString(out, ByteString, v.toString()); return;
+    case VarType::WideText: putString(out, TextString, v.textView()); return;
+    case VarType::ByteText: putString(out, ByteString, v.textView()); return;
     case VarType::Object: throw WireError("An object reference cannot be sent to the server");
     case VarType::Array: {
         putHead(out, Tag, kTagArray);
@@ -349,7 +396,7 @@ void encodeInto(const Variant &v, Bytes &out)
     throw WireError("Unknown value type");
 }
 
-void putVariantList(Bytes &out, const std::vector<Variant> &list)
+void putVariantList(Writer &out, const std::vector<Variant> &list)
 {
     putHead(out, ArrayItem, list.size());
     for (const Variant &v : list)
@@ -358,12 +405,19 @@ void putVariantList(Bytes &out, const std::vector<Variant> &list)
 
 } // namespace
 
-void encodeVariant(const Variant &value, Bytes &out) { encodeInto(value, out); }
+void encodeVariant(const Variant &value, Bytes &out)
+{
+    Writer writer(out);
+    encodeInto(value, writer);
+}
 
 Bytes encodeVariant(const Variant &value)
 {
     Bytes out;
-    encodeInto(value, out);
+    {
+        Writer writer(out);
+        encodeInto(value, writer);
+    }
     return out;
 }
 
@@ -377,32 +431,38 @@ Variant decodeVariant(std::span<const std::uint8_t> input, const Limits &limits)
 
 Bytes encodeCall(const CallMessage &call)
 {
-    Bytes out;
-    putHead(out, ArrayItem, 5);
-    putInt(out, static_cast<int>(MessageType::Call));
-    putInt(out, call.id);
-    putString(out, TextString, call.member);
-    putInt(out, static_cast<int>(call.kind));
-    putVariantList(out, call.args);
-    return out;
+    Bytes bytes;
+    {
+        Writer out(bytes, kFirstReserve);
+        putHead(out, ArrayItem, 5);
+        putInt(out, static_cast<int>(MessageType::Call));
+        putInt(out, call.id);
+        putString(out, TextString, call.member);
+        putInt(out, static_cast<int>(call.kind));
+        putVariantList(out, call.args);
+    }
+    return bytes;
 }
 
 Bytes encodeReply(const ReplyMessage &reply)
 {
-    Bytes out;
-    if (reply.ok) {
-        putHead(out, ArrayItem, 4);
-        putInt(out, static_cast<int>(MessageType::Reply));
-        putInt(out, reply.id);
-        encodeInto(reply.result, out);
-        putVariantList(out, reply.args);
-    } else {
-        putHead(out, ArrayItem, 3);
-        putInt(out, static_cast<int>(MessageType::Error));
-        putInt(out, reply.id);
-        putString(out, TextString, reply.error);
+    Bytes bytes;
+    {
+        Writer out(bytes);
+        if (reply.ok) {
+            putHead(out, ArrayItem, 4);
+            putInt(out, static_cast<int>(MessageType::Reply));
+            putInt(out, reply.id);
+            encodeInto(reply.result, out);
+            putVariantList(out, reply.args);
+        } else {
+            putHead(out, ArrayItem, 3);
+            putInt(out, static_cast<int>(MessageType::Error));
+            putInt(out, reply.id);
+            putString(out, TextString, reply.error);
+        }
     }
-    return out;
+    return bytes;
 }
 
 MessageType peekMessageType(std::span<const std::uint8_t> payload)
