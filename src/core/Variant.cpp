@@ -160,31 +160,11 @@ Variant::Variant(const Variant &other) noexcept
     retain();
 }
 
-Variant::Variant(Variant &&other) noexcept : m_type(other.m_type)
-{
-    m_raw = other.m_raw;
-    other.m_type = VarType::Empty;
-    other.m_raw = 0;
-}
-
 Variant &Variant::operator=(const Variant &other) noexcept
 {
     Variant copy(other);
     swap(copy);
     return *this;
-}
-
-Variant &Variant::operator=(Variant &&other) noexcept
-{
-    Variant moved(std::move(other));
-    swap(moved);
-    return *this;
-}
-
-void Variant::swap(Variant &other) noexcept
-{
-    std::swap(m_type, other.m_type);
-    std::swap(m_raw, other.m_raw);
 }
 
 void Variant::retain() const noexcept

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ktr {
@@ -60,9 +61,19 @@ public:
     Variant(const std::string &utf8);
     Variant(Object *object);
     Variant(const Variant &other) noexcept;
-    Variant(Variant &&other) noexcept;
+    Variant(Variant &&other) noexcept : m_type(other.m_type)
+    {
+        m_raw = other.m_raw;
+        other.m_type = VarType::Empty;
+        other.m_raw = 0;
+    }
     Variant &operator=(const Variant &other) noexcept;
-    Variant &operator=(Variant &&other) noexcept;
+    Variant &operator=(Variant &&other) noexcept
+    {
+        Variant moved(std::move(other));
+        swap(moved);
+        return *this;
+    }
     // Plain values hold nothing to let go of; only texts, arrays and objects leave the inline path.
     ~Variant()
     {
@@ -132,7 +143,11 @@ public:
     // A short, readable rendering for logs, dumps and test failures.
     std::string debugString() const;
 
-    void swap(Variant &other) noexcept;
+    void swap(Variant &other) noexcept
+    {
+        std::swap(m_type, other.m_type);
+        std::swap(m_raw, other.m_raw);
+    }
 
 private:
     struct Shared;

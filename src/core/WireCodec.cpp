@@ -1,6 +1,7 @@
 #include "WireCodec.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -106,6 +107,32 @@ inline void putString(Writer &out, std::uint8_t major, std::string_view s)
 
 bool continuation(unsigned char c) { return (c & 0xc0) == 0x80; }
 
+// What a byte that starts a multi-byte sequence demands: the sequence's length (0: it
+// cannot start one) and the range of the second byte, which rules out overlong forms,
+// surrogates and code points above U+10FFFF.
+struct LeadByte {
+    std::uint8_t length;
+    std::uint8_t low;
+    std::uint8_t high;
+};
+
+constexpr std::array<LeadByte, 256> kLeadBytes = [] {
+    std::array<LeadByte, 256> table{};
+    for (LeadByte &lead : table)
+        lead = {0, 0x80, 0xbf};
+    for (int c = 0xc2; c <= 0xdf; ++c)
+        table[c].length = 2;
+    for (int c = 0xe0; c <= 0xef; ++c)
+        table[c].length = 3;
+    for (int c = 0xf0; c <= 0xf4; ++c)
+        table[c].length = 4;
+    table[0xe0].low = 0xa0;
+    table[0xed].high = 0x9f;
+    table[0xf0].low = 0x90;
+    table[0xf4].high = 0x8f;
+    return table;
+}();
+
 // Well-formed UTF-8 as Unicode defines it: no overlong forms, no surrogates, nothing above
 // U+10FFFF. The second byte's allowed range depends on the first.
 bool validUtf8(std::string_view text)
@@ -128,21 +155,11 @@ bool validUtf8(std::string_view text)
             ++i;
             continue;
         }
-        std::size_t length;
-        unsigned char low = 0x80, high = 0xbf; // the range of the second byte
-        if (c >= 0xc2 && c <= 0xdf) {
-            length = 2;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            length = 3;
-            if (c == 0xe0) low = 0xa0;
-            else if (c == 0xed) high = 0x9f;
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            length = 4;
-            if (c == 0xf0) low = 0x90;
-            else if (c == 0xf4) high = 0x8f;
-        } else {
+        const LeadByte lead = kLeadBytes[c];
+        const std::size_t length = lead.length;
+        if (length == 0)
             return false;
-        }
+        const unsigned char low = lead.low, high = lead.high;
         if (n - i < length || s[i + 1] < low || s[i + 1] > high)
             return false;
         for (std::size_t k = 2; k < length; ++k)
