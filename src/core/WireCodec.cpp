@@ -141,30 +141,27 @@ bool validUtf8(std::string_view text)
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n) {
-        // Plain ASCII, the bulk of most texts, is passed eight bytes at a time.
-        if (n - i >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, s + i, 8);
-            if ((word & 0x8080808080808080ull) == 0) {
-                i += 8;
-                continue;
-            }
-        }
         const unsigned char c = s[i];
         if (c < 0x80) {
+            // Plain ASCII, the bulk of most texts, is passed eight bytes at a time.
             ++i;
+            while (n - i >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, s + i, 8);
+                if ((word & 0x8080808080808080ull) != 0)
+                    break;
+                i += 8;
+            }
             continue;
         }
         const LeadByte lead = kLeadBytes[c];
         const std::size_t length = lead.length;
-        if (length == 0)
+        if (length == 0 || n - i < length || s[i + 1] < lead.low || s[i + 1] > lead.high)
             return false;
-        const unsigned char low = lead.low, high = lead.high;
-        if (n - i < length || s[i + 1] < low || s[i + 1] > high)
+        if (length >= 3 && !continuation(s[i + 2]))
             return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if (!continuation(s[i + k]))
-                return false;
+        if (length == 4 && !continuation(s[i + 3]))
+            return false;
         i += length;
     }
     return true;
@@ -346,16 +343,21 @@ private:
         const std::uint64_t boundItems = arrayHead();
         if (boundItems == 0 || boundItems % 2 != 0 || boundItems > 2 * 60)
             throw WireError("Malformed array bounds");
-        std::vector<ArrayBound> bounds;
+        // Up to four dimensions are read into place; more (up to 60) into a vector.
+        const std::size_t dimensions = static_cast<std::size_t>(boundItems / 2);
+        std::array<ArrayBound, 4> few;
+        std::vector<ArrayBound> many(dimensions > few.size() ? dimensions : 0);
+        const std::span<ArrayBound> bounds =
+            dimensions > few.size() ? std::span<ArrayBound>(many) : std::span<ArrayBound>(few.data(), dimensions);
         std::uint64_t total = 1;
-        for (std::uint64_t i = 0; i < boundItems; i += 2) {
+        for (std::size_t d = 0; d < dimensions; ++d) {
             const std::int64_t lower = integer();
             const std::int64_t count = integer();
             if (lower < std::numeric_limits<std::int32_t>::min() || lower > std::numeric_limits<std::int32_t>::max() ||
                 count < 0 || count > std::numeric_limits<std::int32_t>::max() ||
                 lower + count - 1 > std::numeric_limits<std::int32_t>::max())
                 throw WireError("Array bounds out of range");
-            bounds.push_back({static_cast<std::int32_t>(lower), static_cast<std::int32_t>(count)});
+            bounds[d] = {static_cast<std::int32_t>(lower), static_cast<std::int32_t>(count)};
             total *= static_cast<std::uint64_t>(count);
             if (total > m_in.size())
                 throw WireError("Array larger than the message");
