@@ -48,13 +48,13 @@ const Variant &entry(const Variant &env, std::int32_t i)
     return env.at(i);
 }
 
-std::string requireText(const Variant &env, std::int32_t i, const char *name, bool nonEmpty)
+std::string_view requireText(const Variant &env, std::int32_t i, const char *name, bool nonEmpty)
 {
     const Variant &v = entry(env, i);
     if (!v.isText())
         throw JobRefused("Environment entry " + str(i) + " (" + name + ") is not a text");
-    std::string text = v.toString();
-    if (nonEmpty && text.find_first_not_of(' ') == std::string::npos)
+    const std::string_view text = v.textView();
+    if (nonEmpty && text.find_first_not_of(' ') == std::string_view::npos)
         throw JobRefused("Environment entry " + str(i) + " (" + name + ") is empty");
     return text;
 }
@@ -75,8 +75,9 @@ double requireDate(const Variant &env, std::int32_t i, const char *name)
     return v.toDouble();
 }
 
-std::string upper(std::string s)
+std::string upper(std::string_view text)
 {
+    std::string s(text);
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
@@ -98,12 +99,12 @@ void readEnvironment(const Variant &env, JobEnvelope &job)
     if (job.conditionCount < 1)
         throw JobRefused("Environment entry 3 (ConditionCount) must be at least 1, found " +
                          str(job.conditionCount));
-    job.company = requireText(env, 4, "company", true);
-    job.user = requireText(env, 5, "user", true);
-    job.database = requireText(env, 6, "database", true);
+    job.company = std::string(requireText(env, 4, "company", true));
+    job.user = std::string(requireText(env, 5, "user", true));
+    job.database = std::string(requireText(env, 6, "database", true));
     job.assembledAt = requireDate(env, 7, "assembly time");
-    job.serverClass = requireText(env, 8, "server class", false);
-    job.jobKind = requireText(env, 9, "job kind", true);
+    job.serverClass = std::string(requireText(env, 8, "server class", false));
+    job.jobKind = std::string(requireText(env, 9, "job kind", true));
     if (job.envCount >= 10) {
         job.runMode = requireInteger(env, 10, "run mode");
         if (job.runMode < 0 || job.runMode > 2)
@@ -127,7 +128,7 @@ void readConditions(const Variant &captions, const Variant &values, int count)
     for (std::int32_t i = 1; i <= count; ++i) {
         const Variant &row = captions.at(i);
         if (!row.isArray() || row.dimensions() != 1 || row.lowerBound() != 0 || row.upperBound() != 1 ||
-            !row.at(0).isText() || !row.at(1).isText() || row.at(1).toString().empty())
+            !row.at(0).isText() || !row.at(1).isText() || row.at(1).textView().empty())
             throw JobRefused("Caption row " + str(i) + " is not a pair of caption and control name");
         if (values.at(i).isEmptyOrNull())
             throw JobRefused("Condition value " + str(i) + " (" + row.at(1).toString() +
