@@ -45,18 +45,20 @@ IniFile IniFile::load(const QString &path)
         ini.m_status = Status::Missing;
         return ini;
     }
-    if (info.size() > kMaxFileSize) {
-        qCWarning(lcShared) << "INI file too large, not read:" << path;
-        ini.m_status = Status::TooLarge;
-        return ini;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(lcShared) << "INI file not readable:" << path << file.errorString();
         ini.m_status = Status::Unreadable;
         return ini;
     }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // Read at the file's size: a buffer as large as the limit would be mapped and unmapped
+    // by the allocator on every read.
+    if (file.size() > kMaxFileSize) {
+        qCWarning(lcShared) << "INI file too large, not read:" << path;
+        ini.m_status = Status::TooLarge;
+        return ini;
+    }
+    const QByteArray bytes = file.readAll();
     ini = parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     return ini;
 }

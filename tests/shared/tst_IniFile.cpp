@@ -1,6 +1,9 @@
 #include "IniFile.h"
 #include "SharedTestSupport.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using ktr::IniFile;
@@ -147,6 +150,24 @@ TEST(IniFile, MissingAndUnreadableFiles)
     EXPECT_EQ(IniFile::load(dir.path()).status(), IniFile::Status::Unreadable);
     const IniFile missing = IniFile::load(QStringLiteral("/nonexistent/x.ini"));
     EXPECT_EQ(missing.readString("a", "b", "default"), "default");
+}
+
+// A file is read whole, however long its lines; one over the limit is not read at all.
+TEST(IniFile, FilesAreReadWholeUpToTheSizeLimit)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("KeelhavenC.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[S]\nlong=" + QByteArray(200'000, 'x') + "\nlast=1\n");
+    file.close();
+    const IniFile whole = IniFile::load(file.fileName());
+    EXPECT_EQ(whole.status(), IniFile::Status::Read);
+    EXPECT_EQ(whole.value("S", "long")->size(), 200'000u);
+    EXPECT_EQ(whole.value("S", "last"), "1");
+    ASSERT_TRUE(file.resize(IniFile::kMaxFileSize + 1)); // the rest of the file is a hole
+    const IniFile tooLarge = IniFile::load(file.fileName());
+    EXPECT_EQ(tooLarge.status(), IniFile::Status::TooLarge);
+    EXPECT_EQ(tooLarge.value("S", "last"), std::nullopt);
 }
 
 TEST(IniFile, EmptyAndBlankContent)
