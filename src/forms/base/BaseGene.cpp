@@ -415,13 +415,11 @@ bool TfrmBaseGene::ConfigureConnection()
 {
     try {
         MainMidas->SetConnected(false);
-        TKeelhavenIniC config;
-        config.Load();
         if (!MessageCodeLog.isEmpty()) {
             ReportMessage(MessageCodeLog);
             return false;
         }
-        const ktr::Variant &list = config.ServerList;
+        const ktr::Variant &list = ClientConfig().ServerList;
         if (list.isArray() && list.dimensions() == 2 && list.elementCount() > 0) {
             MainMidas->SetAddress(textOf(list.at(0, list.lowerBound(2))));
             MainMidas->SetPort(list.at(1, list.lowerBound(2)).toInt());

@@ -9,7 +9,7 @@
 
 #include <QMetaObject>
 
-TKTForm::TKTForm(QObject *owner) : TForm(owner)
+TKTForm::TKTForm(QObject *owner) : TForm(owner), m_clientConfig(std::make_unique<TKeelhavenIniC>())
 {
     SetName("KTForm");
     SetCaption("KTForm");
@@ -20,13 +20,12 @@ TKTForm::TKTForm(QObject *owner) : TForm(owner)
     f.setPixelSize(13);
     SetFont(f);
 
-    // The client configuration names the interface code page; without one the machine's
-    // code page serves for both.
-    TKeelhavenIniC config;
-    config.Load();
+    // The client configuration, read once (its constructor loads it), names the interface
+    // code page; without one the machine's code page serves for both.
     m_systemCodePage = QString::number(ktr::machineCodePage());
-    m_uiCodePage = config.UICodePage.empty() ? m_systemCodePage : QString::fromStdString(config.UICodePage);
-    m_uiConvertKind = config.UIConvertKind;
+    m_uiCodePage = m_clientConfig->UICodePage.empty() ? m_systemCodePage
+                                                      : QString::fromStdString(m_clientConfig->UICodePage);
+    m_uiConvertKind = m_clientConfig->UIConvertKind;
 }
 
 TKTForm::~TKTForm() = default;

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class TKeelhavenIniC;
+
 // The base of every form of the plug-in: it makes a form presentable in the three interface
 // code pages ("936" simplified Chinese, "950" traditional Chinese, "437" English): input
 // method names cleared, English fonts for the English interface, a generated disabled
@@ -37,6 +41,9 @@ public:
 
 protected:
     void DoCreate() override;
+
+    // The client configuration as the form read it when it was created.
+    const TKeelhavenIniC &ClientConfig() const { return *m_clientConfig; }
     void DoShow() override;
 
     // Sets the interface code page the creation step works with (read from the client
@@ -47,6 +54,7 @@ private:
     void prepareComponent(QObject *component);
     void applyLanguageChain(QObject *component, const QStringList &chain);
 
+    std::unique_ptr<const TKeelhavenIniC> m_clientConfig;
     QString m_systemCodePage;
     QString m_uiCodePage;
     quint8 m_uiConvertKind = 0;
