@@ -41,10 +41,10 @@ public:
 
 protected:
     void DoCreate() override;
+    void DoShow() override;
 
     // The client configuration as the form read it when it was created.
     const TKeelhavenIniC &ClientConfig() const { return *m_clientConfig; }
-    void DoShow() override;
 
     // Sets the interface code page the creation step works with (read from the client
     // configuration by the form that owns the converter).
