@@ -1,5 +1,6 @@
 #include "Component.h"
 
+#include "PartLookup.h"
 #include "PlatformLog.h"
 
 #include <QEvent>
@@ -121,7 +122,7 @@ void ComponentLink::DefaultHandler(TMessage &)
 
 ComponentLink *componentOf(const QObject *object)
 {
-    return dynamic_cast<ComponentLink *>(const_cast<QObject *>(object));
+    return detail::partOf<ComponentLink>(object);
 }
 
 void Free(QObject *object)

@@ -2,6 +2,7 @@
 
 #include "EventRouter.h"
 #include "FocusTracking.h"
+#include "PartLookup.h"
 #include "PlatformLog.h"
 
 #include <QApplication>
@@ -537,7 +538,7 @@ void ControlLink::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 ControlLink *controlOf(const QObject *object)
 {
-    return dynamic_cast<ControlLink *>(const_cast<QObject *>(object));
+    return detail::partOf<ControlLink>(object);
 }
 
 ControlLink *enclosingControl(const QWidget *widget)

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QChildEvent>
 #include <QPointer>
 
 namespace {
@@ -116,6 +117,49 @@ TEST(Component, ComponentOfAndControlOfTellComponentsApart)
     EXPECT_EQ(ktr::platform::controlOf(&component), nullptr);
     EXPECT_EQ(ktr::platform::controlOf(&edit), &edit);
     EXPECT_EQ(QString::fromLatin1(edit.metaObject()->className()), QStringLiteral("TEdit"));
+}
+
+// Records what controlOf and componentOf answer for each child while it is being added.
+class ChildAddedProbe : public QObject {
+public:
+    std::vector<std::pair<ktr::platform::ControlLink *, ktr::platform::ComponentLink *>> seen;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildAdded) {
+            QObject *child = static_cast<QChildEvent *>(event)->child();
+            seen.emplace_back(ktr::platform::controlOf(child), ktr::platform::componentOf(child));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The lookups answer as dynamic_cast does, also for an object whose class has been looked
+// up before: a control's Qt base is told while it is still being built (no control yet),
+// and a finished control gives its own control part.
+TEST(Component, LookupsAnswerAsTheObjectIsWhileItIsBuilt)
+{
+    QWidget parent;
+    ChildAddedProbe probe;
+    parent.installEventFilter(&probe);
+    for (int round = 0; round < 2; ++round) {
+        probe.seen.clear();
+        auto *label = new TLabel(nullptr, &parent);
+        auto *edit = new TEdit(nullptr, &parent);
+        ASSERT_EQ(probe.seen.size(), 2u);
+        for (const auto &[control, component] : probe.seen) {
+            EXPECT_EQ(control, nullptr) << "round " << round;
+            EXPECT_EQ(component, nullptr) << "round " << round;
+        }
+        EXPECT_EQ(ktr::platform::controlOf(label), static_cast<ktr::platform::ControlLink *>(label));
+        EXPECT_EQ(ktr::platform::componentOf(label), static_cast<ktr::platform::ComponentLink *>(label));
+        EXPECT_EQ(ktr::platform::controlOf(edit), static_cast<ktr::platform::ControlLink *>(edit));
+        EXPECT_EQ(ktr::platform::controlOf(static_cast<const QWidget *>(&parent)), nullptr);
+        EXPECT_EQ(ktr::platform::controlOf(nullptr), nullptr);
+        delete label;
+        delete edit;
+    }
 }
 
 } // namespace
