@@ -72,8 +72,21 @@ ControlLink::ControlLink(QWidget *self, QObject *owner) : ComponentLink(self, ow
     detail::EventRouter::ensureInstalled();
     if (self->parentWidget()) {
         appendToTabOrder();
-        self->setVisible(true);
+        showWithParent();
     }
+}
+
+void ControlLink::showWithParent()
+{
+    if (m_widget->parentWidget()->isVisible() || m_widget->isHidden()) {
+        m_widget->setVisible(true);
+        return;
+    }
+    // Qt shows a child of a hidden parent together with the parent already. Showing it now
+    // would only polish it, and in vain: the control's class is not complete yet, so Qt
+    // polishes it again when the parent is shown. What is kept is the mark of an explicit
+    // show, which makes Qt show the control with its parent at the size it has then.
+    m_widget->setAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
 ControlLink::~ControlLink()

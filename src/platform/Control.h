@@ -198,6 +198,7 @@ private:
     friend class detail::EventRouter;
     void applyTabStop();
     void appendToTabOrder();
+    void showWithParent();
     void afterParentChanged();
 
     QWidget *m_widget;

@@ -113,6 +113,8 @@ TToolButton::TToolButton(QObject *owner, QWidget *parent)
         move(10000, 0); // a new button goes after the existing ones
     if (TToolBar *bar = ToolBar())
         bar->ArrangeButtons();
+    else if (parent)
+        adjustSize(); // elsewhere than on a tool bar it is as large as Qt makes an empty button
 }
 
 TToolButton::~TToolButton() = default;

@@ -123,6 +123,44 @@ TEST(Controls, HiddenAlignedChildGivesUpItsSpace)
     EXPECT_FALSE(top->Visible());
 }
 
+struct ShowWithParentCase {
+    std::string name;
+    bool parentShownFirst; // the control is made on a form already showing
+    bool hiddenByCode;     // Hide() before the form shows
+};
+
+class ShowWithParent : public testing::TestWithParam<ShowWithParentCase> {};
+
+// A control shows with its parent unless hidden by code, and at the size it was given: Qt
+// sizes a child it shows by its contents unless the child was shown explicitly.
+TEST_P(ShowWithParent, ControlShowsWithItsParentAtItsOwnSize)
+{
+    TForm form;
+    form.resize(400, 300);
+    if (GetParam().parentShownFirst)
+        form.show();
+    auto *box = new TWinControl(&form, &form);
+    auto *inner = new TEdit(&form, box);
+    inner->SetBounds(150, 80, 121, 21); // outside the box's default size
+    const QSize size = box->size();
+    if (GetParam().hiddenByCode)
+        box->Hide();
+    form.show();
+    const bool shown = !GetParam().hiddenByCode;
+    EXPECT_EQ(box->Visible(), shown);
+    EXPECT_EQ(box->isVisible(), shown);
+    EXPECT_EQ(inner->isVisible(), shown);
+    EXPECT_EQ(box->size(), size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parents, ShowWithParent,
+    testing::Values(ShowWithParentCase{"MadeOnHiddenParent", false, false},
+                    ShowWithParentCase{"MadeOnShowingParent", true, false},
+                    ShowWithParentCase{"HiddenOnHiddenParent", false, true},
+                    ShowWithParentCase{"HiddenOnShowingParent", true, true}),
+    caseName<ShowWithParentCase>);
+
 struct RadioCase {
     std::string name;
     bool byClick;
