@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace ktr::platform {
 namespace {
@@ -184,19 +185,30 @@ QRect ControlLink::AlignClientRect() const
     return m_widget->contentsRect();
 }
 
+bool ControlLink::hasAlignedChild() const
+{
+    const QObjectList &children = m_widget->children();
+    return std::any_of(children.begin(), children.end(), [](const QObject *child) {
+        const ControlLink *control = controlOf(child);
+        return control && control->m_align != alNone;
+    });
+}
+
 void ControlLink::AlignControls()
 {
-    if (m_aligning)
+    if (m_aligning || !hasAlignedChild())
         return;
     m_aligning = true;
     QRect area = AlignClientRect();
+    // Each kind is looked up when its turn comes: placing a control may run handlers that
+    // change the others.
     auto aligned = [this](TAlign kind) {
-        QList<ControlLink *> list;
+        std::vector<ControlLink *> list;
         for (QObject *child : m_widget->children()) {
             ControlLink *control = controlOf(child);
             if (control && control->m_align == kind && control->m_visible
                 && !control->widget()->isWindow())
-                list.append(control);
+                list.push_back(control);
         }
         return list;
     };
@@ -205,7 +217,7 @@ void ControlLink::AlignControls()
             c->SetBounds(r.x(), r.y(), r.width(), r.height());
     };
 
-    QList<ControlLink *> tops = aligned(alTop);
+    std::vector<ControlLink *> tops = aligned(alTop);
     std::stable_sort(tops.begin(), tops.end(),
                      [](ControlLink *a, ControlLink *b) { return a->Top() < b->Top(); });
     for (ControlLink *c : tops) {
@@ -213,7 +225,7 @@ void ControlLink::AlignControls()
         place(c, QRect(area.left(), area.top(), area.width(), h));
         area.setTop(area.top() + h);
     }
-    QList<ControlLink *> bottoms = aligned(alBottom);
+    std::vector<ControlLink *> bottoms = aligned(alBottom);
     std::stable_sort(bottoms.begin(), bottoms.end(), [](ControlLink *a, ControlLink *b) {
         return a->Top() + a->Height() > b->Top() + b->Height();
     });
@@ -222,7 +234,7 @@ void ControlLink::AlignControls()
         place(c, QRect(area.left(), area.bottom() + 1 - h, area.width(), h));
         area.setBottom(area.bottom() - h);
     }
-    QList<ControlLink *> lefts = aligned(alLeft);
+    std::vector<ControlLink *> lefts = aligned(alLeft);
     std::stable_sort(lefts.begin(), lefts.end(),
                      [](ControlLink *a, ControlLink *b) { return a->Left() < b->Left(); });
     for (ControlLink *c : lefts) {
@@ -230,7 +242,7 @@ void ControlLink::AlignControls()
         place(c, QRect(area.left(), area.top(), w, area.height()));
         area.setLeft(area.left() + w);
     }
-    QList<ControlLink *> rights = aligned(alRight);
+    std::vector<ControlLink *> rights = aligned(alRight);
     std::stable_sort(rights.begin(), rights.end(), [](ControlLink *a, ControlLink *b) {
         return a->Left() + a->Width() > b->Left() + b->Width();
     });

@@ -199,6 +199,7 @@ private:
     void applyTabStop();
     void appendToTabOrder();
     void showWithParent();
+    bool hasAlignedChild() const;
     void afterParentChanged();
 
     QWidget *m_widget;
