@@ -73,7 +73,10 @@ void TBitBtn::SetGlyph(const QPixmap &glyph)
 
 void TBitBtn::SetNumGlyphs(int count)
 {
-    m_numGlyphs = std::clamp(count, 1, 4);
+    count = std::clamp(count, 1, 4);
+    if (count == m_numGlyphs)
+        return;
+    m_numGlyphs = count;
     updateIcon();
 }
 

@@ -8,7 +8,8 @@ TSpeedButton::TSpeedButton(QObject *owner, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     resize(23, 22);
     connect(this, &QToolButton::clicked, this, [this] { Click(); });
-    updateLook();
+    updateIcon();
+    updateStyle();
 }
 
 TSpeedButton::~TSpeedButton() = default;
@@ -17,7 +18,7 @@ void TSpeedButton::SetText(const QString &text)
 {
     m_caption = text;
     setText(text);
-    updateLook();
+    updateStyle();
 }
 
 void TSpeedButton::SetGlyph(const QPixmap &glyph)
@@ -28,26 +29,34 @@ void TSpeedButton::SetGlyph(const QPixmap &glyph)
         if (cells >= 1 && cells <= 4)
             m_numGlyphs = cells;
     }
-    updateLook();
+    updateIcon();
+    updateStyle();
 }
 
 void TSpeedButton::SetNumGlyphs(int count)
 {
-    m_numGlyphs = std::clamp(count, 1, 4);
-    updateLook();
+    count = std::clamp(count, 1, 4);
+    if (count == m_numGlyphs)
+        return;
+    m_numGlyphs = count;
+    updateIcon();
 }
 
 void TSpeedButton::SetLayout(TButtonLayout layout)
 {
     m_layout = layout;
-    updateLook();
+    updateStyle();
 }
 
-void TSpeedButton::updateLook()
+void TSpeedButton::updateIcon()
 {
     setIcon(ktr::platform::glyphIcon(m_glyph, m_numGlyphs));
     if (!m_glyph.isNull())
         setIconSize(QSize(m_glyph.width() / std::max(1, m_numGlyphs), m_glyph.height()));
+}
+
+void TSpeedButton::updateStyle()
+{
     if (m_glyph.isNull())
         setToolButtonStyle(Qt::ToolButtonTextOnly);
     else if (m_caption.isEmpty())

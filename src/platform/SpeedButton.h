@@ -48,7 +48,9 @@ public:
     void Click() override;
 
 private:
-    void updateLook();
+    // The icon shows the glyph's cells; the style places the caption beside or below it.
+    void updateIcon();
+    void updateStyle();
 
     QString m_caption;
     QPixmap m_glyph;
