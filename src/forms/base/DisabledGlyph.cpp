@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace ktr {
 
@@ -17,13 +18,16 @@ namespace {
 
 bool isDark(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c) < 384; }
 
-// Marks the pixels that make up the disabled shape.
+// Marks the pixels that make up the disabled shape; b is an RGB32 picture, read by scan line.
 std::vector<bool> shapeMask(const QImage &b, QRgb transparent)
 {
     const int w = b.width(), h = b.height();
     std::vector<bool> marked(static_cast<std::size_t>(w) * h, false);
+    std::vector<const QRgb *> rows(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y)
+        rows[static_cast<std::size_t>(y)] = reinterpret_cast<const QRgb *>(b.constScanLine(y));
     const auto colourAt = [&](int x, int y) {
-        return b.pixel(std::clamp(x, 0, w - 1), std::clamp(y, 0, h - 1)) | 0xff000000u;
+        return rows[static_cast<std::size_t>(std::clamp(y, 0, h - 1))][std::clamp(x, 0, w - 1)] | 0xff000000u;
     };
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -42,25 +46,29 @@ std::vector<bool> shapeMask(const QImage &b, QRgb transparent)
 
 QImage makeDisabledImage(const QImage &glyph, const GlyphColours &colours)
 {
-    const QImage b = glyph.convertToFormat(QImage::Format_RGB888);
-    QImage d(b.size(), QImage::Format_RGB888);
+    // Colours as the RGB888 glyph has them, worked on as 32-bit pixels by scan line; the
+    // picture is handed out as RGB888.
+    const QImage b = glyph.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
     if (b.isNull())
-        return d;
+        return QImage(b.size(), QImage::Format_RGB888);
     const QRgb transparent = glyphTransparentColour(b);
     const std::vector<bool> marked = shapeMask(b, transparent);
 
+    QImage d(b.size(), QImage::Format_RGB32);
     d.fill(colours.face);
     const int w = b.width(), h = b.height();
     // Highlight through the mask one pixel down and right, then the shadow on top.
     for (int pass = 0; pass < 2; ++pass) {
         const int offset = pass == 0 ? 1 : 0;
         const QRgb colour = (pass == 0 ? colours.highlight : colours.shadow).rgb();
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (marked[static_cast<std::size_t>(y) * w + x] && x + offset < w && y + offset < h)
-                    d.setPixel(x + offset, y + offset, colour);
+        for (int y = 0; y + offset < h; ++y) {
+            auto *row = reinterpret_cast<QRgb *>(d.scanLine(y + offset));
+            for (int x = 0; x + offset < w; ++x)
+                if (marked[static_cast<std::size_t>(y) * w + x])
+                    row[x + offset] = colour;
+        }
     }
-    return d;
+    return d.convertToFormat(QImage::Format_RGB888);
 }
 
 QImage makeDoubledGlyph(const QImage &glyph, const GlyphColours &colours)
