@@ -4,42 +4,25 @@
 #include <QPainter>
 #include <QTabBar>
 
-namespace {
-
-// The tab bar of a page control; it lets the page control paint the tabs when asked to.
-class PageTabBar : public QTabBar {
-public:
-    explicit PageTabBar(TPageControl *pages) : QTabBar(pages), m_pages(pages) {}
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        if (!m_pages->OwnerDraw()) {
-            QTabBar::paintEvent(event);
-            return;
-        }
-        QPainter painter(this);
-        int tabIndex = 0;
-        for (int i = 0; i < count(); ++i) {
-            if (!isTabVisible(i))
-                continue;
-            m_pages->DrawTab(painter, tabIndex++, tabRect(i), i == currentIndex());
-        }
-    }
-
-private:
-    TPageControl *m_pages;
-};
-
-} // namespace
-
 TPageControl::TPageControl(QObject *owner, QWidget *parent)
     : QTabWidget(parent), ControlLink(this, owner)
 {
     resize(289, 193);
     SetTabStop(true);
-    setTabBar(new PageTabBar(this)); // owned by the tab widget
+    // The filter takes the tab bar's clicks, keys and, with OwnerDraw, its painting.
     tabBar()->installEventFilter(this);
+}
+
+void TPageControl::paintTabs()
+{
+    QTabBar *bar = tabBar();
+    QPainter painter(bar);
+    int tabIndex = 0;
+    for (int i = 0; i < bar->count(); ++i) {
+        if (!bar->isTabVisible(i))
+            continue;
+        DrawTab(painter, tabIndex++, bar->tabRect(i), i == bar->currentIndex());
+    }
 }
 
 void TPageControl::SetOwnerDraw(bool value)
@@ -199,6 +182,11 @@ bool TPageControl::eventFilter(QObject *watched, QEvent *event)
         return index != currentIndex();
     }
     case QEvent::Wheel:
+        return true;
+    case QEvent::Paint:
+        if (!m_ownerDraw)
+            return false;
+        paintTabs();
         return true;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();

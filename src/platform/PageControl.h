@@ -66,6 +66,8 @@ protected:
 
 private:
     friend class TTabSheet;
+    void paintTabs();
+
     QList<TTabSheet *> m_pages;
     TMethod m_onChanging;
     bool m_ownerDraw = false;
