@@ -178,13 +178,20 @@ void TToolButton::updateLook()
 {
     TToolBar *bar = ToolBar();
     TImageList *images = bar ? bar->imageList() : nullptr;
-    const QIcon icon = images ? images->GetIcon(m_imageIndex) : QIcon();
-    setIcon(icon);
+    const QPixmap picture = images ? images->GetBitmap(m_imageIndex) : QPixmap();
+    // The bar refreshes every button whenever it arranges them; an icon is made again
+    // only for another picture (or when someone else replaced it), the rest is cheap.
+    if (picture.cacheKey() != m_shownPictureKey || icon().cacheKey() != m_shownIconKey) {
+        setIcon(picture.isNull() ? QIcon() : QIcon(picture));
+        m_shownPictureKey = picture.cacheKey();
+        m_shownIconKey = icon().cacheKey();
+    }
     if (images)
         setIconSize(QSize(images->Width(), images->Height()));
-    const bool showCaption = !bar || bar->ShowCaptions() || icon.isNull();
+    const bool hasIcon = !picture.isNull();
+    const bool showCaption = !bar || bar->ShowCaptions() || !hasIcon;
     setText(showCaption ? m_caption : QString());
-    setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly
+    setToolButtonStyle(!hasIcon ? Qt::ToolButtonTextOnly
                        : showCaption ? Qt::ToolButtonTextUnderIcon
                                      : Qt::ToolButtonIconOnly);
     setAutoRaise(bar && bar->Flat());

@@ -104,4 +104,6 @@ private:
     int m_imageIndex = -1;
     bool m_down = false;
     bool m_grouped = false;
+    qint64 m_shownPictureKey = 0; // the picture the icon was made from
+    qint64 m_shownIconKey = 0;    // and that icon
 };

@@ -565,6 +565,46 @@ TEST(Controls, PopupMenuItemsAndToolButtonDropDown)
     EXPECT_EQ(bar->Align(), alTop);
 }
 
+// A picture of one colour whose bottom-left pixel, the transparent colour, is white.
+QPixmap tilePicture(const QColor &colour)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(colour);
+    picture.setPixelColor(0, 15, Qt::white);
+    return QPixmap::fromImage(picture);
+}
+
+QColor iconCentre(const QToolButton *button)
+{
+    return button->icon().pixmap(16, 16).toImage().pixelColor(8, 8);
+}
+
+// The bar refreshes its buttons from the image list: a changed picture, or an icon someone
+// else replaced, is shown again from the list.
+TEST(Controls, ToolButtonIconFollowsTheImageList)
+{
+    TForm form;
+    auto *images = new TImageList(&form);
+    images->SetWidth(16);
+    images->SetHeight(16);
+    images->Add(tilePicture(Qt::red));
+    auto *bar = new TToolBar(&form, &form);
+    bar->SetImages(images);
+    auto *button = new TToolButton(&form, bar);
+    button->SetImageIndex(0);
+    EXPECT_EQ(iconCentre(button), QColor(Qt::red));
+    images->Clear();
+    images->Add(tilePicture(Qt::blue));
+    bar->ArrangeButtons();
+    EXPECT_EQ(iconCentre(button), QColor(Qt::blue));
+    button->setIcon(QIcon());
+    bar->ArrangeButtons();
+    EXPECT_EQ(iconCentre(button), QColor(Qt::blue));
+    images->Clear();
+    bar->ArrangeButtons();
+    EXPECT_TRUE(button->icon().isNull());
+}
+
 TEST(Controls, SplitterResizesTheControlBeforeIt)
 {
     TPanel panel;
