@@ -18,6 +18,13 @@ const bool controllerClassRegistered = [] {
     return true;
 }();
 
+// The file this code was loaded from; it does not change while the module is loaded.
+const QString &modulePath()
+{
+    static const QString path = ktr::currentModulePath();
+    return path;
+}
+
 std::runtime_error internalError(const char *variable)
 {
     return std::runtime_error(std::string("KTR DLL Internal Error :\rNot Assign \"") + variable +
@@ -71,7 +78,7 @@ std::int32_t TDLLRPCtrller::CreateForm(const ktr::Variant &Params)
         if (!frmBaseGeneClass)
             throw internalError("frmBaseGeneClass");
         Form = frmBaseGeneClass();
-        Form->SetModulePath(ktr::currentModulePath());
+        Form->SetModulePath(modulePath());
         Form->WorkCenter = ktr::objectOf(HostObject);
         DoFormCreated(m_sink.get());
     }
