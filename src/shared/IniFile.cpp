@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace ktr {
@@ -14,7 +15,15 @@ namespace {
 
 std::string folded(std::string_view name)
 {
-    return QString::fromUtf8(name.data(), qsizetype(name.size())).toCaseFolded().toStdString();
+    // Case folding leaves ASCII as lower case ASCII; only other text needs the tables.
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii)
+        return QString::fromUtf8(name.data(), qsizetype(name.size())).toCaseFolded().toStdString();
+    std::string lower(name);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
 }
 
 // Trims blanks and tabs only; a profile file's lines carry no other control characters
@@ -40,13 +49,12 @@ std::string unquoted(std::string_view value)
 IniFile IniFile::load(const QString &path)
 {
     IniFile ini;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        ini.m_status = Status::Missing;
-        return ini;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(path)) {
+            ini.m_status = Status::Missing;
+            return ini;
+        }
         qCWarning(lcShared) << "INI file not readable:" << path << file.errorString();
         ini.m_status = Status::Unreadable;
         return ini;

@@ -170,6 +170,15 @@ TEST(IniFile, FilesAreReadWholeUpToTheSizeLimit)
     EXPECT_EQ(tooLarge.value("S", "last"), std::nullopt);
 }
 
+// Names match without case in ASCII and beyond it.
+TEST(IniFile, NamesMatchWithoutCaseBeyondAscii)
+{
+    const IniFile ini = IniFile::parse("[Größe ÄÖÜ]\nKÉY=1\nPlain=2\n");
+    EXPECT_EQ(ini.value("GRÖßE äöü", "kéy"), "1");
+    EXPECT_EQ(ini.value("größe äöü", "PLAIN"), "2");
+    EXPECT_EQ(ini.value("größe aou", "plain"), std::nullopt);
+}
+
 TEST(IniFile, EmptyAndBlankContent)
 {
     EXPECT_TRUE(IniFile::parse("").sectionNames().empty());
