@@ -36,35 +36,37 @@ void TGSpeedButton::SetGlyphIndex(int index)
     if (index == m_glyphIndex)
         return;
     m_glyphIndex = index;
-    // The number stays as caption until a picture replaces it.
-    SetCaption(QString::number(index));
+    // The number shows as caption unless a picture replaces it.
+    const QString number = QString::number(index);
     try {
-        loadGlyph(index);
+        SetCaption(loadGlyph(index) ? QString() : number);
     } catch (const std::exception &error) {
+        SetCaption(number);
         qCWarning(lcControls) << "glyph" << index << "of" << Name() << ":" << error.what();
         MessageDlg(glyphErrorText(), mtError, mbOK);
     } catch (...) {
+        SetCaption(number);
         qCWarning(lcControls) << "glyph" << index << "of" << Name() << ": unknown error";
         MessageDlg(glyphErrorText(), mtError, mbOK);
     }
 }
 
-void TGSpeedButton::loadGlyph(int index)
+bool TGSpeedButton::loadGlyph(int index)
 {
     const ktr::controls::GlyphLibrary &library = ktr::controls::glyphLibrary();
     if (index == 0 || index > library.maxBmpId()) {
         SetGlyph(QPixmap());
-        return;
+        return false;
     }
     QImage picture;
     if (!library.loadBmp(picture, index)) {
         // Without this the picture of the previous number would stay beside the new number.
         SetGlyph(QPixmap());
-        return;
+        return false;
     }
     if (picture.isNull() || picture.height() <= 0)
         throw EmptyGlyphError(index);
     SetGlyph(QPixmap::fromImage(picture));
-    SetCaption(QString());
     SetNumGlyphs(picture.width() / picture.height());
+    return true;
 }

@@ -23,7 +23,8 @@ public:
     static QString glyphErrorText();
 
 private:
-    void loadGlyph(int index);
+    // Shows the picture with that number; false when there is none to show.
+    bool loadGlyph(int index);
 
     int m_glyphIndex = 0;
     int m_hintIndex = 0;
