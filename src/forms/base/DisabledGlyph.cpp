@@ -1,8 +1,7 @@
 #include "DisabledGlyph.h"
 
-#include <QPainter>
-
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace ktr {
@@ -76,11 +75,15 @@ QImage makeDoubledGlyph(const QImage &glyph, const GlyphColours &colours)
     if (glyph.isNull())
         return glyph;
     const QImage source = glyph.convertToFormat(QImage::Format_RGB888);
+    const QImage disabled = makeDisabledImage(source, colours);
+    // The two halves cover the picture; each row is the glyph's row, then the disabled one.
     QImage doubled(source.width() * 2, source.height(), QImage::Format_RGB888);
-    doubled.fill(QColor::fromRgb(glyphTransparentColour(source)));
-    QPainter p(&doubled);
-    p.drawImage(0, 0, source);
-    p.drawImage(source.width(), 0, makeDisabledImage(source, colours));
+    const std::size_t half = std::size_t(source.width()) * 3;
+    for (int y = 0; y < source.height(); ++y) {
+        uchar *row = doubled.scanLine(y);
+        std::memcpy(row, source.constScanLine(y), half);
+        std::memcpy(row + half, disabled.constScanLine(y), half);
+    }
     return doubled;
 }
 
