@@ -50,7 +50,8 @@ IniFile IniFile::load(const QString &path)
 {
     IniFile ini;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Unbuffered: the file is read in one piece at its size, without probing for more.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (!QFileInfo::exists(path)) {
             ini.m_status = Status::Missing;
             return ini;

@@ -77,14 +77,15 @@ void locateIniFile(ConfigLocation &location, ConfigPart part)
     const std::string fileName = part == ConfigPart::Client ? "KeelhavenC.ini" : "KeelhavenS.ini";
     location.profileDir = location.installPath;
     location.perUser = !location.profileType.empty() && location.profileType != "0";
-    if (location.perUser) {
-        location.profileUser = profileUserName();
-        location.profileDir = location.installPath + "Profile/" + location.profileUser + "/";
-    }
-    location.iniFileName = location.profileDir + fileName;
-    if (!QFileInfo::exists(QString::fromStdString(location.iniFileName))) {
-        location.profileDir = location.installPath;
-        location.iniFileName = location.installPath + fileName;
+    location.iniFileName = location.installPath + fileName;
+    if (!location.perUser)
+        return;
+    // A per-user profile folder without the file falls back to the installation folder.
+    location.profileUser = profileUserName();
+    const std::string profileDir = location.installPath + "Profile/" + location.profileUser + "/";
+    if (QFileInfo::exists(QString::fromStdString(profileDir + fileName))) {
+        location.profileDir = profileDir;
+        location.iniFileName = profileDir + fileName;
     }
 }
 
