@@ -122,6 +122,34 @@ TEST_F(Controller, GetInfoBeforeAndAfterCreateForm)
     EXPECT_EQ(shown, info);
 }
 
+struct TitleCase {
+    const char *name;
+    const char *company;
+    const char *companyTitle; // KTR002 of the company's system information
+};
+
+class ShownFormTitle : public Controller, public testing::WithParamInterface<TitleCase> {};
+
+// The shown form is titled with the program's name from the program table and, in brackets,
+// the company's title from its system information.
+TEST_P(ShownFormTitle, NamesTheProgramAndTheCompany)
+{
+    const TitleCase &c = GetParam();
+    ASSERT_EQ(controller->CreateForm(ktr::Variant::array({"796", c.company, c.company, std::int32_t(0), "test host"})), 0)
+        << messages.join("\n").toStdString();
+    controller->SetVisible(1);
+    ktr::Variant info;
+    ASSERT_EQ(controller->GetInfo(info), 0);
+    const QString program = QString::fromStdString(info.at(3).toString());
+    EXPECT_FALSE(program.isEmpty());
+    EXPECT_EQ(formWidget()->windowTitle(), program + "[" + QString::fromUtf8(c.companyTitle) + "]");
+}
+
+INSTANTIATE_TEST_SUITE_P(Companies, ShownFormTitle,
+                         testing::Values(TitleCase{"QaTest60", "QaTest60", "千岸测试六十"},
+                                         TitleCase{"QaTest61", "QaTest61", "千岸测试六十一"}),
+                         [](const testing::TestParamInfo<TitleCase> &info) { return std::string(info.param.name); });
+
 TEST_F(Controller, OperationsWithoutAFormHaveDefinedResults)
 {
     EXPECT_EQ(controller->ShowModal(), ktr::Variant(std::int32_t(2)));

@@ -18,6 +18,13 @@ QString textOf(const ktr::Variant &v)
     return QString::fromStdString(v.toString());
 }
 
+// The name of a "name=value" entry of the system information: the text before the first "=".
+QStringView entryName(const QString &entry)
+{
+    const qsizetype equals = entry.indexOf(QLatin1Char('='));
+    return equals < 0 ? QStringView(entry) : QStringView(entry).left(equals);
+}
+
 struct MessageKind {
     TMsgDlgType reportType;
     TMsgDlgType dialogType;
@@ -125,7 +132,7 @@ QString TfrmBaseGene::GetSysInfo(const QString &name)
                 const QString value = textOf(answer.at(answer.lowerBound(1) + 1, col));
                 bool replaced = false;
                 for (QString &entry : SysInfoCache) {
-                    if (entry.section('=', 0, 0).compare(key, Qt::CaseInsensitive) == 0) {
+                    if (entryName(entry).compare(key, Qt::CaseInsensitive) == 0) {
                         entry = key + "=" + value;
                         replaced = true;
                     }
@@ -138,7 +145,7 @@ QString TfrmBaseGene::GetSysInfo(const QString &name)
     }
     QString value;
     for (const QString &entry : SysInfoCache) {
-        if (entry.section('=', 0, 0).compare(name, Qt::CaseInsensitive) == 0) {
+        if (entryName(entry).compare(name, Qt::CaseInsensitive) == 0) {
             value = entry.section('=', 1);
             break;
         }
