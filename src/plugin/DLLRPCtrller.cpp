@@ -96,19 +96,21 @@ void TDLLRPCtrller::hookFormEvents()
     if (!Form)
         return;
     struct Hook {
-        const char *event;
+        TMethod (TForm::*event)() const;
+        void (TForm::*setEvent)(const TMethod &);
         const char *handler;
         TMethod *saved;
-    } hooks[] = {{"OnShow", "DoFormShow", &PrevOnShow},
-                 {"OnHide", "DoFormHide", &PrevOnHide},
-                 {"OnDestroy", "DoFormDestroy", &PrevOnDestroy}};
+    } hooks[] = {{&TForm::OnShow, &TForm::SetOnShow, "DoFormShow", &PrevOnShow},
+                 {&TForm::OnHide, &TForm::SetOnHide, "DoFormHide", &PrevOnHide},
+                 {&TForm::OnDestroy, &TForm::SetOnDestroy, "DoFormDestroy", &PrevOnDestroy}};
+    TForm *form = Form.data();
     for (const Hook &h : hooks) {
         const TMethod own = MethodOf(m_sink.get(), h.handler);
-        const TMethod current = Form->property(h.event).value<TMethod>();
+        const TMethod current = (form->*h.event)();
         if (current == own)
             continue;
         *h.saved = current;
-        Form->setProperty(h.event, QVariant::fromValue(own));
+        (form->*h.setEvent)(own);
     }
 }
 
