@@ -60,11 +60,14 @@ void TDLLRPCtrller::SetVisible(std::int16_t Show)
 {
     if (!Form)
         return;
+    const bool wasVisible = Form->isVisible();
     Form->setVisible(Show != 0);
     if (Show != 0) {
         if (Form->windowState() & Qt::WindowMinimized)
             Form->setWindowState(Form->windowState() & ~Qt::WindowMinimized);
-        Form->raise();
+        // A window just shown is already in front; one that was open is brought there.
+        if (wasVisible)
+            Form->raise();
         Form->activateWindow();
     }
 }
