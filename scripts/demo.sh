@@ -5,9 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KTR_BUILD_DIR:-$root/build}"
-bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)"
+bash "$root/scripts/build.sh"
 
 demo="$build/demo"
 mkdir -p "$demo/Data" "$demo/Log"
