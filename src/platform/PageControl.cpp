@@ -1,5 +1,7 @@
 #include "PageControl.h"
 
+#include "TabFrameCache.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTabBar>
@@ -215,6 +217,19 @@ void TPageControl::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTabWidget::keyPressEvent(event);
+}
+
+void TPageControl::paintEvent(QPaintEvent *event)
+{
+    if (documentMode()) {
+        QTabWidget::paintEvent(event);
+        return;
+    }
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    option.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this);
+    QPainter painter(this);
+    ktr::platform::paintTabWidgetFrame(painter, option, this);
 }
 
 TTabSheet::TTabSheet(QObject *owner, QWidget *parent) : QWidget(nullptr), ControlLink(this, owner)

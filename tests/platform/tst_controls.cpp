@@ -454,6 +454,56 @@ TEST(Controls, OwnerDrawnTabsCountOnlyVisibleTabs)
     EXPECT_EQ(pages->drawn, (QStringList{"0:B", "1:C*"}));
 }
 
+// The page control paints its pane frame from a kept picture; it must look like Qt's own
+// tab widget in the same state, the first time, from the kept picture, and after the
+// look changes.
+TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
+{
+    QWidget ours;
+    QWidget plain;
+    auto *pages = new TPageControl(nullptr, &ours);
+    auto *tabs = new QTabWidget(&plain);
+    for (const char *caption : {"A", "Second"}) {
+        auto *sheet = new TTabSheet(nullptr, pages);
+        sheet->SetCaption(QString::fromLatin1(caption));
+        tabs->addTab(new QWidget, QString::fromLatin1(caption));
+    }
+    struct Step {
+        const char *name;
+        std::function<void(QWidget *)> apply;
+    } steps[] = {
+        {"first paint", [](QWidget *) {}},
+        {"kept picture", [](QWidget *) {}},
+        {"taller", [](QWidget *w) { w->resize(320, 260); }},
+        {"another palette", [](QWidget *w) {
+             QPalette palette = w->palette();
+             palette.setColor(QPalette::Button, QColor(200, 120, 40));
+             palette.setColor(QPalette::Window, QColor(30, 60, 90));
+             w->setPalette(palette);
+         }},
+        {"disabled", [](QWidget *w) { w->setEnabled(false); }},
+        {"tabs below", [](QWidget *w) { static_cast<QTabWidget *>(w)->setTabPosition(QTabWidget::South); }},
+    };
+    pages->setGeometry(5, 5, 280, 190);
+    tabs->setGeometry(5, 5, 280, 190);
+    ours.resize(400, 300);
+    plain.resize(400, 300);
+    ours.show();
+    plain.show();
+    for (const Step &step : steps) {
+        step.apply(pages);
+        step.apply(tabs);
+        const QImage expected = plain.grab().toImage();
+        const QImage actual = ours.grab().toImage();
+        ASSERT_EQ(actual.size(), expected.size()) << step.name;
+        int differing = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                differing += actual.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(differing, 0) << step.name;
+    }
+}
+
 TEST(Controls, FontsBySizeAndStyle)
 {
     QFont font = ktr::platform::makeFont(QStringLiteral("Tahoma"), -13);
