@@ -53,6 +53,17 @@ void paintTabWidgetFrame(QPainter &painter, const QStyleOptionTabWidgetFrame &op
     const QString key = cacheKey(option, style, ratio, painter);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
+        // A look is kept from its second paint on: the sizes passed through while the
+        // window's edge is dragged are painted directly and push no pictures out of the cache.
+        static QStringList recentLooks;
+        if (!recentLooks.contains(key)) {
+            recentLooks.append(key);
+            if (recentLooks.size() > 16)
+                recentLooks.removeFirst();
+            style->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, widget);
+            return;
+        }
+        recentLooks.removeAll(key);
         picture = QPixmap(option.rect.size() * ratio);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);

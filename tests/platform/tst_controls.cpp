@@ -454,9 +454,9 @@ TEST(Controls, OwnerDrawnTabsCountOnlyVisibleTabs)
     EXPECT_EQ(pages->drawn, (QStringList{"0:B", "1:C*"}));
 }
 
-// The page control paints its pane frame from a kept picture; it must look like Qt's own
-// tab widget in the same state, the first time, from the kept picture, and after the
-// look changes.
+// The page control paints its pane frame directly the first time, into a kept picture the
+// second, from the picture after; every time it must look like Qt's own tab widget in the
+// same state, also after the look changes.
 TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
 {
     QWidget ours;
@@ -472,8 +472,7 @@ TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
         const char *name;
         std::function<void(QWidget *)> apply;
     } steps[] = {
-        {"first paint", [](QWidget *) {}},
-        {"kept picture", [](QWidget *) {}},
+        {"as made", [](QWidget *) {}},
         {"taller", [](QWidget *w) { w->resize(320, 260); }},
         {"another palette", [](QWidget *w) {
              QPalette palette = w->palette();
@@ -494,13 +493,15 @@ TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
         step.apply(pages);
         step.apply(tabs);
         const QImage expected = plain.grab().toImage();
-        const QImage actual = ours.grab().toImage();
-        ASSERT_EQ(actual.size(), expected.size()) << step.name;
-        int differing = 0;
-        for (int y = 0; y < expected.height(); ++y)
-            for (int x = 0; x < expected.width(); ++x)
-                differing += actual.pixel(x, y) != expected.pixel(x, y);
-        EXPECT_EQ(differing, 0) << step.name;
+        for (int paint = 1; paint <= 3; ++paint) {
+            const QImage actual = ours.grab().toImage();
+            ASSERT_EQ(actual.size(), expected.size()) << step.name;
+            int differing = 0;
+            for (int y = 0; y < expected.height(); ++y)
+                for (int x = 0; x < expected.width(); ++x)
+                    differing += actual.pixel(x, y) != expected.pixel(x, y);
+            EXPECT_EQ(differing, 0) << step.name << ", paint " << paint;
+        }
     }
 }
 
