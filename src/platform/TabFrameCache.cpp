@@ -49,6 +49,11 @@ void paintTabWidgetFrame(QPainter &painter, const QStyleOptionTabWidgetFrame &op
     QStyle *style = widget ? widget->style() : nullptr;
     if (!style || option.rect.isEmpty())
         return;
+    // Style sheet rules belong to each widget and cannot be told apart by the key.
+    if (widget->testAttribute(Qt::WA_StyleSheet)) {
+        style->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, widget);
+        return;
+    }
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const QString key = cacheKey(option, style, ratio, painter);
     QPixmap picture;

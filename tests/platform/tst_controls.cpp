@@ -505,6 +505,37 @@ TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
     }
 }
 
+// Style sheet rules are the widget's own: two page controls alike in all else, with panes
+// of other colours, keep their own looks.
+TEST(Controls, PaneFramesFollowTheirStyleSheetRules)
+{
+    QWidget ours;
+    QWidget plain;
+    const QString rules = QStringLiteral("#red::pane { border: 2px solid red; }"
+                                         " #blue::pane { border: 2px solid blue; }");
+    ours.setStyleSheet(rules);
+    plain.setStyleSheet(rules);
+    int left = 0;
+    for (const char *name : {"red", "blue"}) {
+        auto *pages = new TPageControl(nullptr, &ours);
+        auto *tabs = new QTabWidget(&plain);
+        pages->setObjectName(QString::fromLatin1(name));
+        tabs->setObjectName(QString::fromLatin1(name));
+        (new TTabSheet(nullptr, pages))->SetCaption(QStringLiteral("A"));
+        tabs->addTab(new QWidget, QStringLiteral("A"));
+        pages->setGeometry(left, 0, 150, 120);
+        tabs->setGeometry(left, 0, 150, 120);
+        left += 160;
+    }
+    ours.resize(320, 130);
+    plain.resize(320, 130);
+    ours.show();
+    plain.show();
+    const QImage expected = plain.grab().toImage();
+    for (int paint = 1; paint <= 3; ++paint)
+        EXPECT_EQ(ours.grab().toImage(), expected) << "paint " << paint;
+}
+
 TEST(Controls, FontsBySizeAndStyle)
 {
     QFont font = ktr::platform::makeFont(QStringLiteral("Tahoma"), -13);
