@@ -3,6 +3,7 @@
 // frame back unchanged. Both servers are real processes; the client is the plug-in's socket
 // connection.
 
+#include "BenchMedians.h"
 #include "QtxrJob.h"
 
 #include <SocketConnection.h>
@@ -16,7 +17,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 
 namespace {
@@ -126,41 +126,22 @@ void BM_EchoRoundTrip(benchmark::State &state)
 BENCHMARK(BM_RequestRoundTrip)->MinTime(0.5)->Repetitions(7)->UseRealTime();
 BENCHMARK(BM_EchoRoundTrip)->MinTime(0.5)->Repetitions(7)->UseRealTime();
 
-// Prints as usual and keeps the median round-trip rates, for the ratio at the end.
-class RateReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            const auto rate = run.counters.find("items_per_second");
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && rate != run.counters.end())
-                rates[run.run_name.function_name] = rate->second.value;
-        }
-    }
-    std::map<std::string, double> rates;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    std::vector<char *> arguments(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave); // a flag given later still wins
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    ktr::bench::initializeInterleaved(argc, argv);
     Fixture fixture;
     if (!fixture.start()) {
         std::fprintf(stderr, "The servers did not start (%s)\n", qPrintable(serverProgram()));
         return 1;
     }
     g_fixture = &fixture;
-    RateReporter reporter;
+    ktr::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double request = reporter.rates["BM_RequestRoundTrip"];
-    const double echo = reporter.rates["BM_EchoRoundTrip"];
+    const double request = reporter.median("BM_RequestRoundTrip").counters["items_per_second"];
+    const double echo = reporter.median("BM_EchoRoundTrip").counters["items_per_second"];
     if (request > 0 && echo > 0)
         std::printf("\nMedians: Request round trips %.0f/s, echo of the same frame %.0f/s, ratio %.2f (target 0.50)\n",
                     request, echo, request / echo);

@@ -2,6 +2,7 @@
 // server and the work-center, show, free), against creating and showing a plain Qt window
 // with the same number of widgets and destroying it (the floor).
 
+#include "BenchMedians.h"
 #include "DLLBaseCtrller.h"
 #include "DemoInstallation.h"
 
@@ -28,10 +29,7 @@
 
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -134,23 +132,6 @@ void openPlainWindow(benchmark::State &state)
 BENCHMARK(openPluginForm)->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(9);
 BENCHMARK(openPlainWindow)->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(9);
 
-// Prints as usual and keeps the median times of each benchmark, for the ratio.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.function_name] = Times{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-    }
-    std::map<std::string, Times> medians; // milliseconds
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -167,15 +148,11 @@ int main(int argc, char **argv)
     getController = reinterpret_cast<GetControllerFunction>(dlsym(library, "GetController"));
     if (!getController || !surveyForm() || formWidgetKinds.isEmpty())
         return 1;
-    std::vector<char *> arguments(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave); // a flag given later still wins
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    MedianReporter reporter;
+    ktr::bench::initializeInterleaved(argc, argv);
+    ktr::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto plugin = reporter.medians["openPluginForm"];
-    const auto floor = reporter.medians["openPlainWindow"];
+    const ktr::bench::Median plugin = reporter.median("openPluginForm");
+    const ktr::bench::Median floor = reporter.median("openPlainWindow");
     if (plugin.real > 0 && floor.real > 0)
         std::printf("\nMedians, wall-clock (CPU) ms: plug-in form %.3f (%.3f), plain window %.3f (%.3f);"
                     " ratio %.2f (CPU %.2f; target: at most 2)\n",

@@ -5,6 +5,7 @@
 // Extra: the same with the list kept sorted and duplicates removed, as the employee panel of
 // the job form is set up.
 
+#include "BenchMedians.h"
 #include "SelectPnl.h"
 
 #include <Form.h>
@@ -107,27 +108,6 @@ BENCHMARK(BM_PanelAddRow)->Args({1000, 0})->Args({10000, 0})->Args({1000, 1})->A
     ->Unit(benchmark::kMillisecond)->Repetitions(7);
 BENCHMARK(BM_BareTreeWidget)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(7);
 
-// Prints as usual and keeps the median times of each benchmark, for the ratios. The ratio
-// is taken of CPU times: on a machine shared with other work the wall-clock times of the
-// two sides are disturbed unequally.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.function_name + "/" + run.run_name.args] =
-                    Times{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        }
-    }
-    std::map<std::string, Times> medians; // milliseconds
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -152,20 +132,18 @@ int main(int argc, char **argv)
 
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    std::vector<char *> arguments(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave); // a flag given later still wins
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    MedianReporter reporter;
+    ktr::bench::initializeInterleaved(argc, argv);
+    ktr::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // The ratio is taken of CPU times: on a machine shared with other work the wall-clock
+    // times of the two sides are disturbed unequally.
     std::printf("\nMedian CPU (wall-clock) ms, AddRow against the bare QTreeWidget"
                 " (target: ratio at most 3 at 10000 rows; %s):\n",
                 defaultAllocator ? "glibc's default heap trimming" : "freed memory kept");
     for (const char *n : {"1000", "10000"}) {
-        const auto bare = reporter.medians["BM_BareTreeWidget/" + std::string(n)];
+        const auto bare = reporter.median("BM_BareTreeWidget/" + std::string(n));
         for (const char *sorted : {"0", "1"}) {
-            const auto panel = reporter.medians["BM_PanelAddRow/" + std::string(n) + "/" + sorted];
+            const auto panel = reporter.median("BM_PanelAddRow/" + std::string(n) + "/" + sorted);
             if (bare.cpu > 0 && panel.cpu > 0)
                 std::printf("  %6s rows%-27s AddRow %8.2f (%8.2f)  bare %7.2f (%7.2f)  ratio %.2f\n",
                             n, *sorted == '1' ? ", sorted, duplicate check:" : ":", panel.cpu,
