@@ -454,20 +454,43 @@ TEST(Controls, OwnerDrawnTabsCountOnlyVisibleTabs)
     EXPECT_EQ(pages->drawn, (QStringList{"0:B", "1:C*"}));
 }
 
+// A page control on ours and Qt's own tab widget on plain, with the same tabs and geometry.
+std::pair<TPageControl *, QTabWidget *> addPagesPair(QWidget &ours, QWidget &plain,
+                                                     const QStringList &captions, const QRect &geometry)
+{
+    auto *pages = new TPageControl(nullptr, &ours);
+    auto *tabs = new QTabWidget(&plain);
+    for (const QString &caption : captions) {
+        (new TTabSheet(nullptr, pages))->SetCaption(caption);
+        tabs->addTab(new QWidget, caption);
+    }
+    pages->setGeometry(geometry);
+    tabs->setGeometry(geometry);
+    return {pages, tabs};
+}
+
 // The page control paints its pane frame directly the first time, into a kept picture the
-// second, from the picture after; every time it must look like Qt's own tab widget in the
-// same state, also after the look changes.
+// second, from the picture after: all three paints must give the plain widget's pixels.
+void expectPlainLookOnEveryPaint(QWidget &ours, QWidget &plain, const char *what)
+{
+    const QImage expected = plain.grab().toImage();
+    for (int paint = 1; paint <= 3; ++paint) {
+        const QImage actual = ours.grab().toImage();
+        ASSERT_EQ(actual.size(), expected.size()) << what;
+        int differing = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                differing += actual.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(differing, 0) << what << ", paint " << paint;
+    }
+}
+
+// The pane frame looks like Qt's own tab widget in the same state, also after the look changes.
 TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
 {
     QWidget ours;
     QWidget plain;
-    auto *pages = new TPageControl(nullptr, &ours);
-    auto *tabs = new QTabWidget(&plain);
-    for (const char *caption : {"A", "Second"}) {
-        auto *sheet = new TTabSheet(nullptr, pages);
-        sheet->SetCaption(QString::fromLatin1(caption));
-        tabs->addTab(new QWidget, QString::fromLatin1(caption));
-    }
+    const auto [pages, tabs] = addPagesPair(ours, plain, {"A", "Second"}, QRect(5, 5, 280, 190));
     struct Step {
         const char *name;
         std::function<void(QWidget *)> apply;
@@ -483,8 +506,6 @@ TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
         {"disabled", [](QWidget *w) { w->setEnabled(false); }},
         {"tabs below", [](QWidget *w) { static_cast<QTabWidget *>(w)->setTabPosition(QTabWidget::South); }},
     };
-    pages->setGeometry(5, 5, 280, 190);
-    tabs->setGeometry(5, 5, 280, 190);
     ours.resize(400, 300);
     plain.resize(400, 300);
     ours.show();
@@ -492,16 +513,7 @@ TEST(Controls, PaneFrameLooksLikeThePlainTabWidget)
     for (const Step &step : steps) {
         step.apply(pages);
         step.apply(tabs);
-        const QImage expected = plain.grab().toImage();
-        for (int paint = 1; paint <= 3; ++paint) {
-            const QImage actual = ours.grab().toImage();
-            ASSERT_EQ(actual.size(), expected.size()) << step.name;
-            int differing = 0;
-            for (int y = 0; y < expected.height(); ++y)
-                for (int x = 0; x < expected.width(); ++x)
-                    differing += actual.pixel(x, y) != expected.pixel(x, y);
-            EXPECT_EQ(differing, 0) << step.name << ", paint " << paint;
-        }
+        expectPlainLookOnEveryPaint(ours, plain, step.name);
     }
 }
 
@@ -517,23 +529,16 @@ TEST(Controls, PaneFramesFollowTheirStyleSheetRules)
     plain.setStyleSheet(rules);
     int left = 0;
     for (const char *name : {"red", "blue"}) {
-        auto *pages = new TPageControl(nullptr, &ours);
-        auto *tabs = new QTabWidget(&plain);
+        const auto [pages, tabs] = addPagesPair(ours, plain, {"A"}, QRect(left, 0, 150, 120));
         pages->setObjectName(QString::fromLatin1(name));
         tabs->setObjectName(QString::fromLatin1(name));
-        (new TTabSheet(nullptr, pages))->SetCaption(QStringLiteral("A"));
-        tabs->addTab(new QWidget, QStringLiteral("A"));
-        pages->setGeometry(left, 0, 150, 120);
-        tabs->setGeometry(left, 0, 150, 120);
         left += 160;
     }
     ours.resize(320, 130);
     plain.resize(320, 130);
     ours.show();
     plain.show();
-    const QImage expected = plain.grab().toImage();
-    for (int paint = 1; paint <= 3; ++paint)
-        EXPECT_EQ(ours.grab().toImage(), expected) << "paint " << paint;
+    expectPlainLookOnEveryPaint(ours, plain, "style sheet rules");
 }
 
 TEST(Controls, FontsBySizeAndStyle)
